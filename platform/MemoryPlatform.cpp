@@ -51,6 +51,13 @@ void MemoryPlatform::BitBlt(int x, int y, int width, int height, const Image& so
     Platform::BitBlt(x, y, width, height, source, sourceX, sourceY, op);
 }
 
+std::uint32_t MemoryPlatform::GetTickCount() {
+    if (BeforeTickRead) {
+        BeforeTickRead();
+    }
+    return Now;
+}
+
 void MemoryPlatform::PumpEvents() {
     ++PumpCount;
     if (BeforePump) {

@@ -35,6 +35,9 @@ public:
     std::uint32_t Now = 0;
     // Runs at the start of every pump, before any event is delivered.
     std::function<void()> BeforePump;
+    // Runs whenever the game reads the clock: a test can spend time there,
+    // as if the work before the reading had taken it.
+    std::function<void()> BeforeTickRead;
 
     // --- what the game did ---
     struct PrintedText {
@@ -65,7 +68,7 @@ public:
     void SetCaption(std::string_view caption) override { Caption = caption; }
     void SetMousePointer(MousePointer shape) override { Pointer = shape; }
     void ClipCursor(std::optional<ClientRect> area) override { Confinement = area; }
-    std::uint32_t GetTickCount() override { return Now; }
+    std::uint32_t GetTickCount() override;
     void PumpEvents() override;
     void WaitForEvents(std::optional<std::uint32_t> untilTick) override;
     double Random() override;

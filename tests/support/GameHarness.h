@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 
 #include "platform/MemoryPlatform.h"
@@ -28,6 +29,7 @@ struct GameHarness {
         const int limit = Platform.PumpCount + maxPumps;
         Platform.BeforePump = [this, limit] {
             if (Platform.PumpCount > limit) throw TooManyPumps();
+            if (OnPump) OnPump();
         };
         try {
             Form.Run();
@@ -45,6 +47,9 @@ struct GameHarness {
     }
 
     rally::MatchState& State() { return Form.State; }
+
+    // Runs at every yield to the platform, before its events are handled.
+    std::function<void()> OnPump;
 
     platform::MemoryPlatform Platform;
     shell::Form1 Form;
