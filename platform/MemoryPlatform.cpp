@@ -28,10 +28,11 @@ void MemoryPlatform::ScheduleClose(std::uint32_t tick) { Schedule({ScriptedEvent
 
 void MemoryPlatform::Schedule(const ScriptedEvent& event) {
     // Kept in tick order; events for the same tick stay in the order given.
-    auto later = std::find_if(script_.begin(), script_.end(), [&](const ScriptedEvent& queued) {
-        return TicksUntil(event.Tick, queued.Tick) > 0;
+    // Searched from the back, since scripts mostly add events in order.
+    auto notLater = std::find_if(script_.rbegin(), script_.rend(), [&](const ScriptedEvent& queued) {
+        return TicksUntil(event.Tick, queued.Tick) <= 0;
     });
-    script_.insert(later, event);
+    script_.insert(notLater.base(), event);
 }
 
 void MemoryPlatform::QueueRandom(double value) {

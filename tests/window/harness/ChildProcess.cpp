@@ -1,0 +1,69 @@
+#include "tests/window/harness/ChildProcess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+
+namespace vork::testing {
+
+pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment, int keepFd,
+                 bool quiet) {
+    std::vector<char*> args;
+    for (const std::string& arg : argv) {
+        args.push_back(const_cast<char*>(arg.c_str()));
+    }
+    args.push_back(nullptr);
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        throw std::runtime_error("cannot fork");
+    }
+    if (pid > 0) {
+        return pid;
+    }
+    // A crashed or killed test must not leave servers and games behind.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) {
+        _exit(127);
+    }
+    // Let the child set its own signal dispositions, whatever the test runner did.
+    signal(SIGTERM, SIG_DFL);
+    signal(SIGINT, SIG_DFL);
+    if (keepFd >= 0) {
+        fcntl(keepFd, F_SETFD, 0);
+    }
+    if (quiet) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+    }
+    for (const std::string& variable : environment) {
+        putenv(const_cast<char*>(variable.c_str()));
+    }
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
+void StopChild(pid_t pid, int graceMs) {
+    if (pid <= 0) {
+        return;
+    }
+    kill(pid, SIGTERM);
+    for (int waited = 0; waited < graceMs; waited += 5) {
+        if (waitpid(pid, nullptr, WNOHANG) != 0) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+}  // namespace vork::testing

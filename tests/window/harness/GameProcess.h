@@ -1,0 +1,44 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace vork::testing {
+
+// How a process ended.
+struct ProcessEnd {
+    int ExitCode = -1;  // when it exited by itself
+    int Signal = 0;     // the signal that killed it, else 0
+    long PeakResidentKb = 0;
+
+    bool ExitedWith(int code) const { return Signal == 0 && ExitCode == code; }
+    friend std::ostream& operator<<(std::ostream& out, const ProcessEnd& end);
+};
+
+// The game binary built alongside the harness.
+const char* GameBinary();
+
+// The game, running on `display` until it ends or the object goes.
+class GameProcess {
+public:
+    explicit GameProcess(const std::string& display, const std::string& binary = GameBinary());
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    pid_t Pid() const { return pid_; }
+    void SendSignal(int signal) const;
+    // nullopt if still running once the time is up.
+    std::optional<ProcessEnd> WaitForExit(std::chrono::milliseconds timeout);
+    bool Running();
+
+private:
+    pid_t pid_ = -1;
+    std::optional<ProcessEnd> end_;
+};
+
+}  // namespace vork::testing

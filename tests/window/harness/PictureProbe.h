@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "platform/Image.h"
+#include "tests/window/harness/Geometry.h"
+
+// Finding the game's pieces in a screenshot by their colours.
+namespace vork::testing {
+
+struct PictureDifference {
+    int Count = 0;  // pixels that differ, or -1 if the sizes do
+    Point First;
+    platform::Rgb Expected;
+    platform::Rgb Actual;
+
+    friend std::ostream& operator<<(std::ostream& out, const PictureDifference& d);
+};
+// nullopt when the pictures are equal.
+std::optional<PictureDifference> ComparePictures(const platform::Image& expected, const platform::Image& actual);
+
+// The extents of each puck on the table, ordered left to right.
+std::vector<Box> FindPucks(const platform::Image& picture);
+// The player's mallet: the blue below the centre line, where the CPU's never goes.
+std::optional<Box> FindPlayerMallet(const platform::Image& picture);
+int CountPixels(const platform::Image& picture, platform::Rgb colour, const std::vector<Point>& where);
+
+}  // namespace vork::testing

@@ -1,0 +1,180 @@
+#include "tests/window/harness/WindowQueries.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <memory>
+#include <vector>
+
+namespace vork::testing {
+namespace {
+
+template <typename T>
+struct XFreeDeleter {
+    void operator()(T* p) const { XFree(p); }
+};
+
+std::optional<std::string> ReadUtf8Property(XConnection& x, ::Window window, const char* name) {
+    const Atom property = XInternAtom(x.Get(), name, False);
+    const Atom utf8 = XInternAtom(x.Get(), "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(x.Get(), window, property, 0, 1024, False, utf8, &type, &format, &count, &after, &data) !=
+            Success ||
+        data == nullptr) {
+        return std::nullopt;
+    }
+    std::unique_ptr<unsigned char, XFreeDeleter<unsigned char>> owned(data);
+    if (type != utf8 || format != 8) {
+        return std::nullopt;
+    }
+    return std::string(reinterpret_cast<const char*>(data), count);
+}
+
+bool IsViewable(XConnection& x, ::Window window) {
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(x.Get(), window, &attributes) != 0 && attributes.map_state == IsViewable;
+}
+
+std::optional<::Window> Search(XConnection& x, ::Window window, std::string_view caption) {
+    if (IsViewable(x, window) && ReadCaption(x, window) == caption) {
+        return window;
+    }
+    ::Window root = None;
+    ::Window parent = None;
+    ::Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(x.Get(), window, &root, &parent, &children, &count) == 0) {
+        return std::nullopt;
+    }
+    std::unique_ptr<::Window, XFreeDeleter<::Window>> owned(children);
+    for (unsigned i = 0; i < count; ++i) {
+        if (auto found = Search(x, children[i], caption)) {
+            return found;
+        }
+    }
+    return std::nullopt;
+}
+
+int ChannelShift(unsigned long mask) {
+    int shift = 0;
+    while (mask != 0 && (mask & 1) == 0) {
+        mask >>= 1;
+        ++shift;
+    }
+    return shift;
+}
+
+std::uint8_t Channel(unsigned long pixel, unsigned long mask) {
+    const unsigned long value = (pixel & mask) >> ChannelShift(mask);
+    const unsigned long top = mask >> ChannelShift(mask);
+    return static_cast<std::uint8_t>(top == 255 ? value : value * 255 / top);
+}
+
+}  // namespace
+
+std::optional<::Window> FindWindowByCaption(XConnection& x, std::string_view caption) {
+    auto found = Search(x, x.Root(), caption);
+    x.Sync();  // windows vanishing mid-walk are not a failure
+    return found;
+}
+
+std::optional<std::string> ReadCaption(XConnection& x, ::Window window) {
+    if (auto name = ReadUtf8Property(x, window, "_NET_WM_NAME")) {
+        return name;
+    }
+    char* name = nullptr;
+    if (XFetchName(x.Get(), window, &name) == 0 || name == nullptr) {
+        return std::nullopt;
+    }
+    std::string caption(name);
+    XFree(name);
+    return caption;
+}
+
+std::optional<Point> ClientSize(XConnection& x, ::Window window) {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(x.Get(), window, &attributes) == 0) {
+        return std::nullopt;
+    }
+    return Point{attributes.width, attributes.height};
+}
+
+std::optional<Point> ClientOrigin(XConnection& x, ::Window window) {
+    int rootX = 0;
+    int rootY = 0;
+    ::Window child = None;
+    if (!XTranslateCoordinates(x.Get(), window, x.Root(), 0, 0, &rootX, &rootY, &child)) {
+        return std::nullopt;
+    }
+    return Point{rootX, rootY};
+}
+
+std::optional<platform::Image> GrabClient(XConnection& x, ::Window window) {
+    const auto size = ClientSize(x, window);
+    if (!size) {
+        return std::nullopt;
+    }
+    std::unique_ptr<XImage, int (*)(XImage*)> shot(
+        XGetImage(x.Get(), window, 0, 0, size->X, size->Y, AllPlanes, ZPixmap), &XDestroyImage);
+    x.Sync();
+    if (!shot) {
+        return std::nullopt;
+    }
+    platform::Image picture(size->X, size->Y);
+    const bool packed = shot->bits_per_pixel == 32 && shot->red_mask == 0xff0000 && shot->green_mask == 0xff00 &&
+                        shot->blue_mask == 0xff && shot->byte_order == LSBFirst;
+    for (int y = 0; y < size->Y; ++y) {
+        platform::Rgb* row = picture.Row(y);
+        const auto* source = reinterpret_cast<const std::uint32_t*>(shot->data + y * shot->bytes_per_line);
+        for (int x0 = 0; x0 < size->X; ++x0) {
+            const unsigned long pixel = packed ? source[x0] : XGetPixel(shot.get(), x0, y);
+            row[x0] = {Channel(pixel, shot->red_mask), Channel(pixel, shot->green_mask),
+                       Channel(pixel, shot->blue_mask)};
+        }
+    }
+    picture.Touch();
+    return picture;
+}
+
+std::optional<Point> PointerInClient(XConnection& x, ::Window window) {
+    ::Window root = None;
+    ::Window child = None;
+    int rootX = 0;
+    int rootY = 0;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned mask = 0;
+    if (!XQueryPointer(x.Get(), window, &root, &child, &rootX, &rootY, &windowX, &windowY, &mask)) {
+        return std::nullopt;
+    }
+    return Point{windowX, windowY};
+}
+
+Point PointerOnScreen(XConnection& x) {
+    ::Window root = None;
+    ::Window child = None;
+    Point screen;
+    int windowX = 0;
+    int windowY = 0;
+    unsigned mask = 0;
+    XQueryPointer(x.Get(), x.Root(), &root, &child, &screen.X, &screen.Y, &windowX, &windowY, &mask);
+    return screen;
+}
+
+void SendDeleteWindow(XConnection& x, ::Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(x.Get(), "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x.Get(), "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x.Get(), window, False, NoEventMask, &event);
+    x.Sync();
+}
+
+}  // namespace vork::testing

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace vork::testing {
+
+// A private X server on a free display, with no window manager, for the life
+// of the object.
+class XvfbServer {
+public:
+    XvfbServer();
+    ~XvfbServer();
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    // ":N", for DISPLAY.
+    const std::string& DisplayName() const { return display_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+}  // namespace vork::testing
