@@ -1,6 +1,7 @@
 #include "platform/Image.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace vork::platform {
@@ -18,7 +19,16 @@ void Image::Set(int x, int y, Rgb colour) {
 }
 
 void Image::Fill(Rgb colour) {
-    std::fill(pixels_.begin(), pixels_.end(), colour);
+    // Every frame starts with a clear, so the grey of the table takes the
+    // byte-wise fast path; other colours fill one row and copy it.
+    if (colour.R == colour.G && colour.G == colour.B) {
+        std::memset(static_cast<void*>(pixels_.data()), colour.R, pixels_.size() * sizeof(Rgb));
+    } else if (!pixels_.empty()) {
+        std::fill(pixels_.begin(), pixels_.begin() + width_, colour);
+        for (int y = 1; y < height_; ++y) {
+            std::memcpy(Row(y), Row(0), static_cast<std::size_t>(width_) * sizeof(Rgb));
+        }
+    }
     Touch();
 }
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages vorK needs to build, test and benchmark,
+# asking apt only when something is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  libsdl2-dev libsdl2-ttf-dev fonts-liberation2
+  libgtest-dev libbenchmark-dev
+  xvfb xdotool x11-apps imagemagick libx11-dev libxtst-dev libxdamage-dev libxfixes-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
