@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -64,11 +65,18 @@ SdlPlatform::Session::Session() {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         Fail("cannot start SDL");
     }
+    // Without a display SDL quietly falls back to a driver that shows nothing;
+    // a game nobody can see must say so instead of running on invisibly.
+    const std::string_view driver = SDL_GetCurrentVideoDriver();
+    if ((driver == "offscreen" || driver == "dummy") && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        SDL_Quit();
+        throw std::runtime_error("no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?)");
+    }
     // On X11 a 240 x 335 picture goes to the screen fastest, and with a tenth
     // of the memory, through SDL's software renderer drawing straight into
     // shared memory; by default SDL would route it through OpenGL. Elsewhere
     // (Wayland has no such path) SDL picks the renderer.
-    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") {
+    if (driver == "x11") {
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
