@@ -9,6 +9,10 @@
 namespace vork::testing {
 namespace {
 
+struct DestroyImage {
+    void operator()(XImage* image) const { XDestroyImage(image); }
+};
+
 template <typename T>
 struct XFreeDeleter {
     void operator()(T* p) const { XFree(p); }
@@ -34,13 +38,13 @@ std::optional<std::string> ReadUtf8Property(XConnection& x, ::Window window, con
     return std::string(reinterpret_cast<const char*>(data), count);
 }
 
-bool IsViewable(XConnection& x, ::Window window) {
+bool IsShown(XConnection& x, ::Window window) {
     XWindowAttributes attributes{};
     return XGetWindowAttributes(x.Get(), window, &attributes) != 0 && attributes.map_state == IsViewable;
 }
 
 std::optional<::Window> Search(XConnection& x, ::Window window, std::string_view caption) {
-    if (IsViewable(x, window) && ReadCaption(x, window) == caption) {
+    if (IsShown(x, window) && ReadCaption(x, window) == caption) {
         return window;
     }
     ::Window root = None;
@@ -118,19 +122,26 @@ std::optional<platform::Image> GrabClient(XConnection& x, ::Window window) {
     if (!size) {
         return std::nullopt;
     }
-    std::unique_ptr<XImage, int (*)(XImage*)> shot(
-        XGetImage(x.Get(), window, 0, 0, size->X, size->Y, AllPlanes, ZPixmap), &XDestroyImage);
+    return GrabArea(x, window, {0, 0, size->X, size->Y});
+}
+
+std::optional<platform::Image> GrabArea(XConnection& x, ::Window window, const Box& area) {
+    const Point size{area.Width(), area.Height()};
+    std::unique_ptr<XImage, DestroyImage> shot(
+        XGetImage(x.Get(), window, area.Left, area.Top, static_cast<unsigned>(area.Width()),
+                  static_cast<unsigned>(area.Height()), AllPlanes, ZPixmap),
+        DestroyImage{});
     x.Sync();
     if (!shot) {
         return std::nullopt;
     }
-    platform::Image picture(size->X, size->Y);
+    platform::Image picture(size.X, size.Y);
     const bool packed = shot->bits_per_pixel == 32 && shot->red_mask == 0xff0000 && shot->green_mask == 0xff00 &&
                         shot->blue_mask == 0xff && shot->byte_order == LSBFirst;
-    for (int y = 0; y < size->Y; ++y) {
+    for (int y = 0; y < size.Y; ++y) {
         platform::Rgb* row = picture.Row(y);
         const auto* source = reinterpret_cast<const std::uint32_t*>(shot->data + y * shot->bytes_per_line);
-        for (int x0 = 0; x0 < size->X; ++x0) {
+        for (int x0 = 0; x0 < size.X; ++x0) {
             const unsigned long pixel = packed ? source[x0] : XGetPixel(shot.get(), x0, y);
             row[x0] = {Channel(pixel, shot->red_mask), Channel(pixel, shot->green_mask),
                        Channel(pixel, shot->blue_mask)};
@@ -138,6 +149,16 @@ std::optional<platform::Image> GrabClient(XConnection& x, ::Window window) {
     }
     picture.Touch();
     return picture;
+}
+
+std::optional<std::pair<Point, Point>> SizeLimits(XConnection& x, ::Window window) {
+    XSizeHints hints{};
+    long supplied = 0;
+    if (XGetWMNormalHints(x.Get(), window, &hints, &supplied) == 0 || (hints.flags & PMinSize) == 0 ||
+        (hints.flags & PMaxSize) == 0) {
+        return std::nullopt;
+    }
+    return std::pair{Point{hints.min_width, hints.min_height}, Point{hints.max_width, hints.max_height}};
 }
 
 std::optional<Point> PointerInClient(XConnection& x, ::Window window) {

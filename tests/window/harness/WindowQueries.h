@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/Image.h"
 #include "tests/window/harness/Geometry.h"
@@ -23,6 +24,10 @@ std::optional<Point> ClientSize(XConnection& x, ::Window window);
 std::optional<Point> ClientOrigin(XConnection& x, ::Window window);
 // The window's client area as the screen shows it.
 std::optional<platform::Image> GrabClient(XConnection& x, ::Window window);
+// Part of a window (the root, for what the screen shows there).
+std::optional<platform::Image> GrabArea(XConnection& x, ::Window window, const Box& area);
+// The smallest and largest client size the window allows, from its size hints.
+std::optional<std::pair<Point, Point>> SizeLimits(XConnection& x, ::Window window);
 // The pointer's hot spot relative to the window's top-left (it may lie outside).
 std::optional<Point> PointerInClient(XConnection& x, ::Window window);
 Point PointerOnScreen(XConnection& x);

@@ -1,0 +1,104 @@
+#include <X11/cursorfont.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "tests/window/WindowTest.h"
+#include "tests/window/harness/CursorProbe.h"
+#include "tests/window/harness/PictureProbe.h"
+
+namespace vork::testing {
+namespace {
+
+using Rally = WindowTest;
+
+// The puck's place in successive screenshots, while it is still on its
+// serve: before it reaches the mallet resting at the click.
+std::vector<Point> ServePath(GameSession& game) {
+    constexpr int StillServingLeft = 70;
+    std::vector<Point> path;
+    WaitUntil(
+        [&] {
+            const auto shot = game.Grab();
+            if (!shot) {
+                return true;
+            }
+            const std::vector<Box> pucks = FindPucks(*shot);
+            EXPECT_EQ(pucks.size(), 1u) << "a plain click serves one puck";
+            if (pucks.size() != 1 || pucks[0].Left >= StillServingLeft) {
+                return true;
+            }
+            if (path.empty() || path.back() != pucks[0].TopLeft()) {
+                path.push_back(pucks[0].TopLeft());
+            }
+            return false;
+        },
+        2s, 1ms);
+    return path;
+}
+
+TEST_F(Rally, PuckTravelsDiagonallyFromItsServe) {
+    StartRally();
+    const std::vector<Point> path = ServePath(game);
+    ASSERT_GE(path.size(), 4u) << "too few distinct puck positions seen before it reached the mallet";
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        // Served from (0, 150): everywhere on its way down the same diagonal.
+        EXPECT_EQ(path[i].Y - path[i].X, 150) << "at shot " << i << ", puck at " << path[i];
+        if (i > 0) {
+            EXPECT_GT(path[i].X, path[i - 1].X) << "from " << path[i - 1] << " to " << path[i];
+        }
+    }
+}
+
+TEST_F(Rally, HoldsThePointerInThePlayersHalf) {
+    StartRally();
+    const Point bottomRight{GameFacts::PlayerArea.Right - 1, GameFacts::PlayerArea.Bottom - 1};
+    const Point topLeft{GameFacts::PlayerArea.Left, GameFacts::PlayerArea.Top};
+    desktop.Input.MoveBy(500, 500);
+    EXPECT_TRUE(WaitUntil([&] { return game.Pointer() == bottomRight; }, 1s))
+        << "pointer at " << game.Pointer().value_or(Point{-1, -1});
+    desktop.Input.MoveBy(-500, -500);
+    EXPECT_TRUE(WaitUntil([&] { return game.Pointer() == topLeft; }, 1s))
+        << "pointer at " << game.Pointer().value_or(Point{-1, -1});
+    // Small steps inside the area are not held back.
+    desktop.Input.MoveBy(7, 9);
+    EXPECT_TRUE(WaitUntil([&] { return game.Pointer() == Point{topLeft.X + 7, topLeft.Y + 9}; }, 1s))
+        << "pointer at " << game.Pointer().value_or(Point{-1, -1});
+}
+
+TEST_F(Rally, ShowsACrossHair) {
+    // The cursor font has three cross-hairs; toolkits differ in which they pick.
+    std::vector<CursorPicture> crossHairs;
+    for (unsigned shape : {XC_crosshair, XC_tcross, XC_cross}) {
+        if (auto picture = FontCursorPicture(desktop.X, shape)) {
+            crossHairs.push_back(*picture);
+        }
+    }
+    const auto arrow = FontCursorPicture(desktop.X, XC_left_ptr);
+    ASSERT_TRUE(arrow && crossHairs.size() == 3) << "the server gives no cursor images";
+    ASSERT_EQ(std::count(crossHairs.begin(), crossHairs.end(), *arrow), 0);
+    StartRally();
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto shown = CurrentCursor(desktop.X);
+            return shown && std::count(crossHairs.begin(), crossHairs.end(), *shown) > 0;
+        },
+        1s));
+}
+
+TEST_F(Rally, ShiftClickServesTwoPucks) {
+    game.ClickToPlay(GameFacts::RestingClick, true);
+    std::size_t most = 0;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto shot = game.Grab();
+            most = shot ? std::max(most, FindPucks(*shot).size()) : most;
+            return most == 2;
+        },
+        2s, 1ms))
+        << "at most " << most << " pucks seen";
+}
+
+}  // namespace
+}  // namespace vork::testing

@@ -1,0 +1,70 @@
+#include "tests/window/harness/GameSession.h"
+
+#include "tests/window/harness/PictureProbe.h"
+#include "tests/window/harness/WindowQueries.h"
+
+namespace vork::testing {
+
+bool GameSession::WaitForWindow(Clock::duration timeout) {
+    return WaitUntil(
+        [this] {
+            if (auto found = FindWindowByCaption(desktop_.X, GameFacts::TitleCaption)) {
+                window_ = *found;
+                return true;
+            }
+            return !game_.Running();
+        },
+        timeout, 2ms) &&
+           window_ != None;
+}
+
+bool GameSession::WaitForPicture(const platform::Image& picture, Clock::duration timeout) {
+    return WaitUntil(
+        [&] {
+            auto shot = Grab();
+            return shot && !ComparePictures(picture, *shot);
+        },
+        timeout, 2ms);
+}
+
+std::optional<platform::Image> GameSession::Grab() { return GrabClient(desktop_.X, window_); }
+
+std::string GameSession::Caption() { return ReadCaption(desktop_.X, window_).value_or(""); }
+
+std::optional<Point> GameSession::Pointer() { return PointerInClient(desktop_.X, window_); }
+
+void GameSession::ClickToPlay(Point at, bool shifted) {
+    desktop_.Input.Focus(window_);
+    desktop_.Input.MoveTo(window_, at.X, at.Y);
+    if (shifted) {
+        desktop_.Input.KeyDown("shift");
+    }
+    desktop_.Input.Click(1);
+    if (shifted) {
+        desktop_.Input.KeyUp("shift");
+    }
+}
+
+bool GameSession::WaitForPuck(Clock::duration timeout) {
+    return WaitUntil(
+        [this] {
+            auto shot = Grab();
+            return shot && !FindPucks(*shot).empty();
+        },
+        timeout);
+}
+
+std::optional<std::string> GameSession::WaitForCaptionOtherThan(const std::string& from, Clock::duration timeout) {
+    std::string now;
+    if (!WaitUntil(
+            [&] {
+                now = Caption();
+                return !now.empty() && now != from;
+            },
+            timeout, 20ms)) {
+        return std::nullopt;
+    }
+    return now;
+}
+
+}  // namespace vork::testing

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/Image.h"
+#include "tests/window/harness/Deadline.h"
+#include "tests/window/harness/GameFacts.h"
+#include "tests/window/harness/GameProcess.h"
+#include "tests/window/harness/Geometry.h"
+#include "tests/window/harness/XConnection.h"
+#include "tests/window/harness/Xdotool.h"
+#include "tests/window/harness/XvfbServer.h"
+
+namespace vork::testing {
+
+// A private desktop: its own X server, a connection to it and a user's hands.
+struct XDesktop {
+    XDesktop() : X(Server.DisplayName()), Input(Server.DisplayName()) {}
+
+    XvfbServer Server;
+    XConnection X;
+    Xdotool Input;
+};
+
+// One run of the game on a desktop, seen from outside.
+class GameSession {
+public:
+    explicit GameSession(XDesktop& desktop) : desktop_(desktop), game_(desktop.Server.DisplayName()) {}
+
+    // Looks for the window by its title; false if it did not appear in time.
+    bool WaitForWindow(Clock::duration timeout = 5s);
+    // Waits until the client area shows `picture`.
+    bool WaitForPicture(const platform::Image& picture, Clock::duration timeout);
+
+    ::Window Window() const { return window_; }
+    GameProcess& Process() { return game_; }
+    XDesktop& Desktop() { return desktop_; }
+
+    std::optional<platform::Image> Grab();
+    std::string Caption();
+    std::optional<Point> Pointer();
+
+    // Gives the window the focus, rests the pointer at `at` and clicks the
+    // left button, with Shift held for `shifted`.
+    void ClickToPlay(Point at = GameFacts::RestingClick, bool shifted = false);
+    // Waits until a puck is on the table.
+    bool WaitForPuck(Clock::duration timeout = 2s);
+    // Waits for the title to change from `from`; returns the new one.
+    std::optional<std::string> WaitForCaptionOtherThan(const std::string& from, Clock::duration timeout);
+
+private:
+    XDesktop& desktop_;
+    GameProcess game_;
+    ::Window window_ = None;
+};
+
+}  // namespace vork::testing
