@@ -22,8 +22,9 @@ namespace {
 using namespace vork::testing;
 
 constexpr Clock::duration FrameSpan = 5s;
+constexpr Clock::duration FrameInterval = 1s;
 constexpr int LatencySamples = 20;
-constexpr int MaxDiscards = 10;
+constexpr int MaxDiscards = 20;
 // Far enough apart that the mallet's new place cannot be mistaken for the old.
 constexpr Point MoveTargets[] = {{60, 250}, {150, 250}};
 
@@ -60,44 +61,51 @@ private:
 struct FrameFigures {
     std::vector<double> PeriodsMs;
     double Seconds = 0;
-    double ProcessorPercent = 0;
+    double ProcessorSeconds = 0;
 };
 
-std::optional<FrameFigures> MeasureFrames(GameSession& game, FrameClock& clock, RallyRun& rally) {
-    for (int attempt = 0; attempt < MaxDiscards; ++attempt) {
-        clock.Drain();
-        const auto first = clock.NextUpdate(1s);
-        const auto cpuBefore = ProcessorTime(game.Process().Pid());
-        if (!first || !cpuBefore) {
-            rally.EndedByGoal();
-            continue;
-        }
-        std::vector<Clock::time_point> stamps{*first};
-        bool interrupted = false;
-        while (stamps.back() - *first < FrameSpan) {
-            // The table is redrawn every frame until a goal: a silence means one.
-            const auto next = clock.NextUpdate(200ms);
-            if (!next) {
-                interrupted = true;
-                break;
-            }
-            stamps.push_back(*next);
-        }
-        const auto cpuAfter = ProcessorTime(game.Process().Pid());
-        const bool goal = rally.EndedByGoal();
-        if (goal || interrupted || !cpuAfter) {
-            continue;
-        }
-        FrameFigures figures;
-        for (std::size_t i = 1; i < stamps.size(); ++i) {
-            figures.PeriodsMs.push_back(Milliseconds(stamps[i] - stamps[i - 1]));
-        }
-        figures.Seconds = std::chrono::duration<double>(stamps.back() - stamps.front()).count();
-        figures.ProcessorPercent =
-            100.0 * std::chrono::duration<double>(*cpuAfter - *cpuBefore).count() / figures.Seconds;
-        return figures;
+// One second of frames, added to `figures` unless a goal cut it short.
+bool MeasureInterval(GameSession& game, FrameClock& clock, RallyRun& rally, FrameFigures& figures) {
+    clock.Drain();
+    const auto first = clock.NextUpdate(1s);
+    const auto cpuBefore = ProcessorTime(game.Process().Pid());
+    if (!first || !cpuBefore) {
+        rally.EndedByGoal();
+        return false;
     }
-    return std::nullopt;
+    std::vector<Clock::time_point> stamps{*first};
+    while (stamps.back() - *first < FrameInterval) {
+        // The table is redrawn every frame until a goal: a silence means one.
+        const auto next = clock.NextUpdate(200ms);
+        if (!next) {
+            rally.EndedByGoal();
+            return false;
+        }
+        stamps.push_back(*next);
+    }
+    const auto cpuAfter = ProcessorTime(game.Process().Pid());
+    if (rally.EndedByGoal() || !cpuAfter) {
+        return false;
+    }
+    for (std::size_t i = 1; i < stamps.size(); ++i) {
+        figures.PeriodsMs.push_back(Milliseconds(stamps[i] - stamps[i - 1]));
+    }
+    figures.Seconds += std::chrono::duration<double>(stamps.back() - stamps.front()).count();
+    figures.ProcessorSeconds += std::chrono::duration<double>(*cpuAfter - *cpuBefore).count();
+    return true;
+}
+
+// A resting mallet lets the puck score within seconds, so the frames are
+// gathered a second at a time, between goals.
+std::optional<FrameFigures> MeasureFrames(GameSession& game, FrameClock& clock, RallyRun& rally) {
+    FrameFigures figures;
+    int discarded = 0;
+    while (figures.Seconds < std::chrono::duration<double>(FrameSpan).count()) {
+        if (!MeasureInterval(game, clock, rally, figures) && ++discarded > MaxDiscards) {
+            return std::nullopt;
+        }
+    }
+    return figures;
 }
 
 // Where the mallet's bounding box lies relative to the pointer's hot spot.
@@ -165,17 +173,18 @@ int Run() {
 
     const auto frames = MeasureFrames(game, clock, rally);
     if (!frames) {
-        std::fprintf(stderr, "no rally lasted %.0f s without a goal\n", std::chrono::duration<double>(FrameSpan).count());
+        std::fprintf(stderr, "goals kept cutting the rally short\n");
         return 1;
     }
     const std::vector<double> latencies = MeasureMoveLatency(game, clock, rally, *origin);
 
-    std::printf("rally measured over:          %.2f s, %zu frames\n", frames->Seconds, frames->PeriodsMs.size());
+    std::printf("rally measured over:          %.2f s in 1 s intervals, %zu frame periods\n", frames->Seconds, frames->PeriodsMs.size());
     std::printf("frames per second:            %.1f\n", static_cast<double>(frames->PeriodsMs.size()) / frames->Seconds);
     std::printf("frame period (ms):            median %.2f  p99 %.2f  min %.2f  max %.2f\n",
                 Median(frames->PeriodsMs), Quantile(frames->PeriodsMs, 0.99), Min(frames->PeriodsMs),
                 Max(frames->PeriodsMs));
-    std::printf("game processor use:           %.1f %% of one core\n", frames->ProcessorPercent);
+    std::printf("game processor use:           %.1f %% of one core\n",
+                100.0 * frames->ProcessorSeconds / frames->Seconds);
     if (latencies.empty()) {
         std::printf("move to mallet shown (ms):    not measured\n");
     } else {

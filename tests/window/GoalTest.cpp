@@ -22,11 +22,11 @@ TEST_F(Goal, ScoresPausesAndResumesTheMatch) {
     const auto arrow = FontCursorPicture(desktop.X, XC_left_ptr);
     std::vector<Point> texts = SolidTextPixels(GameFacts::NextGame);
     const std::vector<Point> prompt = SolidTextPixels(GameFacts::ClickToStart);
+    ASSERT_FALSE(texts.empty() || prompt.empty());
     texts.insert(texts.end(), prompt.begin(), prompt.end());
-    ASSERT_FALSE(SolidTextPixels(GameFacts::NextGame).empty() || prompt.empty());
 
     StartRally();
-    // The mallet rests where the click was: the puck gets past one side soon.
+    // The mallet rests where the click was; the puck soon gets past one side.
     const auto score = game.WaitForCaptionOtherThan("vorK", 60s);
     ASSERT_TRUE(score) << "no goal within 60 s";
     EXPECT_TRUE(*score == "Score  PLAYER-1 VS CPU-0" || *score == "Score  PLAYER-0 VS CPU-1") << *score;

@@ -1,5 +1,7 @@
 #include "tests/window/harness/GameSession.h"
 
+#include <thread>
+
 #include "tests/window/harness/PictureProbe.h"
 #include "tests/window/harness/WindowQueries.h"
 
@@ -35,6 +37,12 @@ std::optional<Point> GameSession::Pointer() { return PointerInClient(desktop_.X,
 
 void GameSession::ClickToPlay(Point at, bool shifted) {
     desktop_.Input.Focus(window_);
+    // A strike takes its speed from the mallet's last move. Arriving at `at`
+    // from far off on both axes makes that the fastest, whatever came before,
+    // and a rally without further moves then plays the same way every time.
+    constexpr int FarOff = 40;
+    desktop_.Input.MoveTo(window_, at.X - FarOff, at.Y - FarOff);
+    std::this_thread::sleep_for(50ms);
     desktop_.Input.MoveTo(window_, at.X, at.Y);
     if (shifted) {
         desktop_.Input.KeyDown("shift");
