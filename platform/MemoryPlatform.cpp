@@ -82,25 +82,18 @@ void MemoryPlatform::PumpEvents() {
     Events().Flush();
 }
 
-void MemoryPlatform::WaitForEvents(std::optional<std::uint32_t> untilTick) {
-    const bool eventDue = !script_.empty() && IsDue(script_.front());
-    if (eventDue) {
-        return;
+void MemoryPlatform::SleepUntil(std::uint32_t tick) {
+    if (TicksUntil(Now, tick) > 0) {
+        Now = tick;
     }
-    if (!untilTick) {
-        if (script_.empty()) {
-            throw ScriptExhausted();
-        }
+}
+
+void MemoryPlatform::WaitForInput() {
+    if (script_.empty()) {
+        throw ScriptExhausted();
+    }
+    if (!IsDue(script_.front())) {
         Now = script_.front().Tick;
-        return;
-    }
-    if (TicksUntil(Now, *untilTick) <= 0) {
-        return;
-    }
-    if (!script_.empty() && TicksUntil(script_.front().Tick, *untilTick) > 0) {
-        Now = script_.front().Tick;
-    } else {
-        Now = *untilTick;
     }
 }
 

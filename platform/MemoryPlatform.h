@@ -70,7 +70,8 @@ public:
     void ClipCursor(std::optional<ClientRect> area) override { Confinement = area; }
     std::uint32_t GetTickCount() override;
     void PumpEvents() override;
-    void WaitForEvents(std::optional<std::uint32_t> untilTick) override;
+    void SleepUntil(std::uint32_t tick) override;
+    void WaitForInput() override;
     double Random() override;
     void ReseedRandomFromClock() override;
 

@@ -74,9 +74,11 @@ public:
     virtual std::uint32_t GetTickCount() = 0;
     // Handles every pending event, then returns.
     virtual void PumpEvents() = 0;
-    // Returns once an event is pending, or, given a tick, once the tick counter
-    // has reached it. Handles nothing itself.
-    virtual void WaitForEvents(std::optional<std::uint32_t> untilTick) = 0;
+    // Sleeps until the tick counter reaches `tick`. Input arriving meanwhile
+    // waits for the next pump: a frame's events are handled at its end.
+    virtual void SleepUntil(std::uint32_t tick) = 0;
+    // Sleeps until there is input to handle. Handles nothing itself.
+    virtual void WaitForInput() = 0;
 
     // Uniform on [0, 1).
     virtual double Random() = 0;

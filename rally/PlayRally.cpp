@@ -82,9 +82,9 @@ void RallyEngine::Serve() {
     }
 }
 
-// Every frame handles the pending events at least once; between events the
-// wait sleeps rather than spins, and it releases the frame on the tick at
-// which 10 ms have passed. The unsigned difference survives the counter's wrap.
+// Every frame handles the pending events at least once; then the wait sleeps
+// rather than spins, and it releases the frame on the tick at which 10 ms have
+// passed. The unsigned difference survives the counter's wrap.
 void RallyEngine::WaitForNextFrame(std::uint32_t& lastTick) {
     for (;;) {
         const std::uint32_t now = platform_.GetTickCount();
@@ -93,7 +93,7 @@ void RallyEngine::WaitForNextFrame(std::uint32_t& lastTick) {
             lastTick = now;
             return;
         }
-        platform_.WaitForEvents(lastTick + FramePeriod);
+        platform_.SleepUntil(lastTick + FramePeriod);
     }
 }
 

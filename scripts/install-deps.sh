@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  libsdl2-dev libsdl2-ttf-dev fonts-liberation2
+  libsdl2-dev libsdl2-ttf-dev libwayland-dev fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-apps imagemagick libx11-dev libxtst-dev libxdamage-dev libxfixes-dev
 )

@@ -73,7 +73,7 @@ void Form1::OnMouseMove(std::int16_t, std::int16_t, float x, float y) {
 void Form1::Run() {
     for (;;) {
         platform_.PumpEvents();
-        platform_.WaitForEvents(std::nullopt);
+        platform_.WaitForInput();
     }
 }
 

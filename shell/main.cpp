@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "assets/Icon.h"
-#include "platform/SdlPlatform.h"
+#include "platform/sdl/SdlPlatform.h"
 #include "rally/MatchState.h"
 #include "shell/Form1.h"
 

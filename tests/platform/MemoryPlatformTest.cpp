@@ -48,16 +48,16 @@ TEST_F(MemoryPlatformTest, EventsArriveOnlyOnceTheirTickHasCome) {
     Platform.ScheduleMove(103, 2, 2);
     Platform.PumpEvents();
     EXPECT_TRUE(Sink.Log.empty());
-    Platform.WaitForEvents(110);
-    EXPECT_EQ(Platform.Now, 103u) << "a wait ends at the first event";
+    Platform.WaitForInput();
+    EXPECT_EQ(Platform.Now, 103u) << "waiting for input ends at the first event";
     Platform.PumpEvents();
     EXPECT_EQ(Sink.Log, (std::vector<std::string>{"move 2,2"}));
-    Platform.WaitForEvents(104);
-    EXPECT_EQ(Platform.Now, 104u) << "or at its deadline";
-    Platform.WaitForEvents(std::nullopt);
-    EXPECT_EQ(Platform.Now, 105u);
+    Platform.SleepUntil(110);
+    EXPECT_EQ(Platform.Now, 110u) << "a sleep lasts to its deadline, whatever arrives meanwhile";
+    Platform.SleepUntil(104);
+    EXPECT_EQ(Platform.Now, 110u) << "a deadline already passed does not turn the clock back";
     Platform.PumpEvents();
-    EXPECT_THROW(Platform.WaitForEvents(std::nullopt), ScriptExhausted);
+    EXPECT_THROW(Platform.WaitForInput(), ScriptExhausted);
 }
 
 TEST_F(MemoryPlatformTest, ClockOrdersEventsAcrossTheCounterWrap) {
@@ -65,12 +65,14 @@ TEST_F(MemoryPlatformTest, ClockOrdersEventsAcrossTheCounterWrap) {
     wrapping.SetEventSink(&Sink);
     wrapping.ScheduleMove(0x00000004u, 2, 2);
     wrapping.ScheduleMove(0xFFFFFFF8u, 1, 1);
-    wrapping.WaitForEvents(0x00000010u);
+    wrapping.WaitForInput();
     EXPECT_EQ(wrapping.Now, 0xFFFFFFF8u);
     wrapping.PumpEvents();
-    wrapping.WaitForEvents(0x00000010u);
+    wrapping.WaitForInput();
     EXPECT_EQ(wrapping.Now, 4u);
     wrapping.PumpEvents();
+    wrapping.SleepUntil(0x00000010u);
+    EXPECT_EQ(wrapping.Now, 0x10u);
     EXPECT_EQ(Sink.Log, (std::vector<std::string>{"move 1,1", "move 2,2"}));
 }
 

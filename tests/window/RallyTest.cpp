@@ -14,7 +14,9 @@ namespace {
 using Rally = WindowTest;
 
 // The puck's place in successive screenshots, while it is still on its
-// serve: before it reaches the mallet resting at the click.
+// serve: before it reaches the mallet resting at the click. It is read from
+// the puck's left and bottom edges, which nothing covers then: the centre
+// line hides its top rows early on.
 std::vector<Point> ServePath(GameSession& game) {
     constexpr int StillServingLeft = 70;
     std::vector<Point> path;
@@ -29,8 +31,9 @@ std::vector<Point> ServePath(GameSession& game) {
             if (pucks.size() != 1 || pucks[0].Left >= StillServingLeft) {
                 return true;
             }
-            if (path.empty() || path.back() != pucks[0].TopLeft()) {
-                path.push_back(pucks[0].TopLeft());
+            const Point place{pucks[0].Left, pucks[0].Bottom - GameFacts::SpriteSize};
+            if (path.empty() || path.back() != place) {
+                path.push_back(place);
             }
             return false;
         },

@@ -14,7 +14,7 @@
 namespace vork::testing {
 
 pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment, int keepFd,
-                 bool quiet) {
+                 const std::string& outputPath) {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -39,10 +39,10 @@ pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::st
     if (keepFd >= 0) {
         fcntl(keepFd, F_SETFD, 0);
     }
-    if (quiet) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
+    if (!outputPath.empty()) {
+        const int output = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(output, STDOUT_FILENO);
+        dup2(output, STDERR_FILENO);
     }
     for (const std::string& variable : environment) {
         putenv(const_cast<char*>(variable.c_str()));

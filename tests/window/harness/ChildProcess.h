@@ -8,10 +8,11 @@
 namespace vork::testing {
 
 // Starts `argv` with the given extra environment variables ("NAME=value"),
-// dying with this process; `keepFd`, if not -1, stays open in the child.
-// Returns the child's pid; throws if it cannot fork.
+// dying with this process; `keepFd`, if not -1, stays open in the child, and
+// its output goes to `outputPath` if one is given. Returns the child's pid;
+// throws if it cannot fork.
 pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
-                 int keepFd = -1, bool quiet = false);
+                 int keepFd = -1, const std::string& outputPath = {});
 
 // Sends SIGTERM, then SIGKILL if it has not gone within `graceMs`, and reaps it.
 void StopChild(pid_t pid, int graceMs = 2000);

@@ -3,6 +3,13 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 
 #include "tests/window/harness/ChildProcess.h"
 #include "tests/window/harness/Deadline.h"
@@ -16,15 +23,40 @@ std::ostream& operator<<(std::ostream& out, const ProcessEnd& end) {
     return out << "exited with status " << end.ExitCode;
 }
 
-const char* GameBinary() { return VORK_GAME_BINARY; }
+const char* GameBinary() {
+    // Another build of the game, to measure or stress it with the same harness.
+    const char* other = std::getenv("VORK_GAME_BINARY");
+    return other != nullptr ? other : VORK_GAME_BINARY;
+}
+
+namespace {
+
+std::string NewOutputFile() {
+    std::string path = (std::filesystem::temp_directory_path() / "vork-output-XXXXXX").string();
+    const int fd = mkstemp(path.data());
+    if (fd < 0) {
+        throw std::runtime_error("cannot make a file for the game's output");
+    }
+    close(fd);
+    return path;
+}
+
+}  // namespace
 
 GameProcess::GameProcess(const std::string& display, const std::string& binary)
-    : pid_(SpawnChild({binary}, {"DISPLAY=" + display, "SDL_VIDEODRIVER=x11"})) {}
+    : outputPath_(NewOutputFile()),
+      pid_(SpawnChild({binary}, {"DISPLAY=" + display, "SDL_VIDEODRIVER=x11"}, -1, outputPath_)) {}
 
 GameProcess::~GameProcess() {
     if (!end_) {
         StopChild(pid_);
     }
+    std::filesystem::remove(outputPath_);
+}
+
+std::string GameProcess::Output() const {
+    std::ifstream file(outputPath_);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void GameProcess::SendSignal(int signal) const {

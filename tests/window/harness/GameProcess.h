@@ -19,7 +19,7 @@ struct ProcessEnd {
     friend std::ostream& operator<<(std::ostream& out, const ProcessEnd& end);
 };
 
-// The game binary built alongside the harness.
+// The game binary built alongside the harness, or the one VORK_GAME_BINARY names.
 const char* GameBinary();
 
 // The game, running on `display` until it ends or the object goes.
@@ -35,8 +35,11 @@ public:
     // nullopt if still running once the time is up.
     std::optional<ProcessEnd> WaitForExit(std::chrono::milliseconds timeout);
     bool Running();
+    // What the game has written to its standard output and error so far.
+    std::string Output() const;
 
 private:
+    std::string outputPath_;
     pid_t pid_ = -1;
     std::optional<ProcessEnd> end_;
 };

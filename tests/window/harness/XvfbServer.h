@@ -17,6 +17,8 @@ public:
 
     // ":N", for DISPLAY.
     const std::string& DisplayName() const { return display_; }
+    // Ends the server now, as a crash or a logout would.
+    void Stop();
 
 private:
     pid_t pid_ = -1;

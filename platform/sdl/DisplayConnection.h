@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+
+struct SDL_Window;
+
+namespace vork::platform {
+
+// The game's line to the window system, as far as waiting for input needs it.
+class DisplayConnection {
+public:
+    virtual ~DisplayConnection() = default;
+
+    // The descriptor input arrives on, or -1 when the driver has none to watch.
+    virtual int Fd() const = 0;
+    // Sends the requests buffered so far, so that nothing waits on our sleep.
+    virtual void Flush() = 0;
+    // Whether input has already been read off the descriptor into the client
+    // library's queue, where a sleep on the descriptor would not see it.
+    virtual bool HasQueuedInput() = 0;
+};
+
+// The connection of the driver `window` was created by.
+std::unique_ptr<DisplayConnection> ConnectionOf(SDL_Window* window);
+
+}  // namespace vork::platform

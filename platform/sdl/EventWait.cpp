@@ -1,0 +1,63 @@
+#include "platform/sdl/EventWait.h"
+
+#include <poll.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+
+namespace vork::platform {
+namespace {
+
+// Without a descriptor to watch, input is looked for this often.
+constexpr auto UnwatchedInterval = std::chrono::milliseconds(10);
+
+timespec ToTimespec(EventWait::Clock::duration span) {
+    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(std::max(span, {})).count();
+    return {static_cast<time_t>(nanoseconds / 1'000'000'000), static_cast<long>(nanoseconds % 1'000'000'000)};
+}
+
+}  // namespace
+
+EventWait::Ready EventWait::Poll() { return Wait(true, Clock::now()); }
+
+EventWait::Ready EventWait::WaitForInput(std::optional<Clock::duration> timeout) {
+    if (display_.Fd() < 0) {
+        timeout = std::min(timeout.value_or(UnwatchedInterval), Clock::duration(UnwatchedInterval));
+    }
+    return Wait(true, timeout ? std::optional(Clock::now() + *timeout) : std::nullopt);
+}
+
+EventWait::Ready EventWait::SleepUntil(Clock::time_point deadline) { return Wait(false, deadline); }
+
+EventWait::Ready EventWait::Wait(bool watchDisplay, std::optional<Clock::time_point> deadline) {
+    display_.Flush();
+    Ready ready;
+    const bool watched = display_.Fd() >= 0;
+    if (watchDisplay && watched && display_.HasQueuedInput()) {
+        ready.Display = true;
+        deadline = Clock::now();  // still look for a signal, but do not sleep
+    }
+    pollfd fds[2] = {{signalFd_, POLLIN, 0}, {display_.Fd(), POLLIN, 0}};
+    const nfds_t count = watchDisplay && watched ? 2 : 1;
+    for (;;) {
+        timespec timeout{};
+        if (deadline) {
+            timeout = ToTimespec(*deadline - Clock::now());
+        }
+        const int result = ppoll(fds, count, deadline ? &timeout : nullptr, nullptr);
+        if (result >= 0 || errno != EINTR) {
+            break;
+        }
+    }
+    ready.Signal = (fds[0].revents & POLLIN) != 0;
+    if (count == 2) {
+        ready.Display = ready.Display || (fds[1].revents & POLLIN) != 0;
+        ready.DisplayLost = (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+    }
+    // A driver we cannot watch gets a look after every wait.
+    ready.Display = ready.Display || (watchDisplay && !watched);
+    return ready;
+}
+
+}  // namespace vork::platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/Image.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace vork::platform {
+
+// Shows the picture through an SDL renderer and a streaming texture.
+class RendererPresenter {
+public:
+    RendererPresenter(SDL_Window* window, int width, int height);
+
+    void Present(const Image& picture);
+
+private:
+    struct Destroy {
+        void operator()(SDL_Renderer* renderer) const;
+        void operator()(SDL_Texture* texture) const;
+    };
+    std::unique_ptr<SDL_Renderer, Destroy> renderer_;
+    std::unique_ptr<SDL_Texture, Destroy> texture_;
+};
+
+}  // namespace vork::platform

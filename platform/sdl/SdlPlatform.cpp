@@ -1,0 +1,125 @@
+#include "platform/sdl/SdlPlatform.h"
+
+#include <SDL.h>
+
+#include <stdexcept>
+
+#include "platform/UnitRandom.h"
+
+namespace vork::platform {
+namespace {
+
+using Milliseconds = std::chrono::milliseconds;
+
+// SDL applies some of what the window system reports only at a later pump
+// (X11 focus changes come 200 ms late), so after input SDL is pumped this
+// often for a while even when nothing new arrives; so it is in a rally.
+constexpr auto PumpInterval = Milliseconds(100);
+constexpr auto SettleTime = Milliseconds(300);
+
+std::int64_t MillisecondsSinceBoot() {
+    return std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+std::uint64_t ClockSeed() {
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform(int clientWidth, int clientHeight, std::string_view caption, const Image& icon)
+    : Platform(clientWidth, clientHeight),
+      window_(clientWidth, clientHeight, caption, icon),
+      pointer_(window_.Get()),
+      presenter_(window_.Get(), clientWidth, clientHeight),
+      connection_(ConnectionOf(window_.Get())),
+      wait_(*connection_, signals_.Fd()),
+      input_(Events()),
+      random_(ClockSeed()) {}
+
+void SdlPlatform::ShowWindow() {
+    window_.Show();
+    Present();
+}
+
+std::uint32_t SdlPlatform::GetTickCount() { return static_cast<std::uint32_t>(MillisecondsSinceBoot()); }
+
+void SdlPlatform::PumpEvents() {
+    TakeInput(wait_.Poll());
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+        Dispatch(event);
+    }
+    Events().Flush();
+    if (repaint_ || Picture().Version() != presentedVersion_) {
+        Present();
+    }
+}
+
+// SDL reads the connection only when it has something: SDL's own pump tries
+// a read per event it looks for, most of them finding nothing.
+void SdlPlatform::TakeInput(const EventWait::Ready& ready) {
+    if (ready.Signal && signals_.Take()) {
+        Events().Close();
+    }
+    if (ready.DisplayLost) {
+        throw std::runtime_error("lost the connection to the display");
+    }
+    const Clock::time_point now = Clock::now();
+    if (ready.Display || now - lastSdlPump_ >= PumpInterval) {
+        SDL_PumpEvents();
+        lastSdlPump_ = now;
+        if (ready.Display) {
+            lastInput_ = now;
+        }
+    }
+}
+
+void SdlPlatform::Dispatch(const SDL_Event& event) {
+    if (input_.Deliver(event) || event.type != SDL_WINDOWEVENT) {
+        return;
+    }
+    switch (event.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+            repaint_ = true;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            pointer_.FocusGained();
+            break;
+        default:
+            break;
+    }
+}
+
+void SdlPlatform::SleepUntil(std::uint32_t tick) {
+    // The instant the tick counter reaches `tick`, on the clock it counts.
+    const std::int64_t now = MillisecondsSinceBoot();
+    const std::int32_t remaining = static_cast<std::int32_t>(tick - static_cast<std::uint32_t>(now));
+    if (remaining <= 0) {
+        return;
+    }
+    // A signal cuts the sleep short; the pump that follows ends the game.
+    wait_.SleepUntil(Clock::time_point(Milliseconds(now + remaining)));
+}
+
+void SdlPlatform::WaitForInput() {
+    const bool settling = Clock::now() - lastInput_ < SettleTime;
+    wait_.WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
+}
+
+double SdlPlatform::Random() { return UnitRandom(random_); }
+
+void SdlPlatform::ReseedRandomFromClock() { random_.seed(ClockSeed()); }
+
+int SdlPlatform::DrawText(std::string_view text, int x, int y, double points, Rgb colour) {
+    return font_.Draw(Picture(), text, x, y, points, colour);
+}
+
+void SdlPlatform::Present() {
+    repaint_ = false;
+    presentedVersion_ = Picture().Version();
+    presenter_.Present(Picture());
+}
+
+}  // namespace vork::platform

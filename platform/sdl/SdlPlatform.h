@@ -1,0 +1,72 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string_view>
+
+#include "platform/Platform.h"
+#include "platform/SdlFont.h"
+#include "platform/sdl/DisplayConnection.h"
+#include "platform/sdl/EventWait.h"
+#include "platform/sdl/RendererPresenter.h"
+#include "platform/sdl/SdlInput.h"
+#include "platform/sdl/SdlPointer.h"
+#include "platform/sdl/SdlSession.h"
+#include "platform/sdl/SdlWindow.h"
+#include "platform/sdl/TerminationSignals.h"
+
+union SDL_Event;
+
+namespace vork::platform {
+
+// The platform on a real desktop, through SDL2: a fixed-size window whose
+// client area shows the persistent picture pixel for pixel.
+class SdlPlatform final : public Platform {
+public:
+    // Creates the window hidden; ShowWindow puts it on the screen.
+    SdlPlatform(int clientWidth, int clientHeight, std::string_view caption, const Image& icon);
+
+    void ShowWindow();
+
+    void SetCaption(std::string_view caption) override { window_.SetCaption(caption); }
+    void SetMousePointer(MousePointer shape) override { pointer_.SetShape(shape); }
+    void ClipCursor(std::optional<ClientRect> area) override { pointer_.Hold(area); }
+    std::uint32_t GetTickCount() override;
+    void PumpEvents() override;
+    void SleepUntil(std::uint32_t tick) override;
+    void WaitForInput() override;
+    double Random() override;
+    void ReseedRandomFromClock() override;
+
+protected:
+    int DrawText(std::string_view text, int x, int y, double points, Rgb colour) override;
+
+private:
+    using Clock = EventWait::Clock;
+
+    void TakeInput(const EventWait::Ready& ready);
+    void Dispatch(const SDL_Event& event);
+    void Present();
+
+    // Declared in the order they must come up: the signals are blocked
+    // before SDL can start a thread.
+    TerminationSignals signals_;
+    SdlSession session_;
+    SdlWindow window_;
+    SdlPointer pointer_;
+    RendererPresenter presenter_;
+    std::unique_ptr<DisplayConnection> connection_;
+    EventWait wait_;
+    SdlInput input_;
+    SdlFont font_;
+
+    Clock::time_point lastSdlPump_{};
+    Clock::time_point lastInput_{};
+    bool repaint_ = false;
+    std::uint64_t presentedVersion_ = 0;
+    std::mt19937_64 random_;
+};
+
+}  // namespace vork::platform

@@ -1,0 +1,49 @@
+#include "platform/sdl/TerminationSignals.h"
+
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace vork::platform {
+namespace {
+
+sigset_t EndingSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGHUP);
+    return set;
+}
+
+}  // namespace
+
+TerminationSignals::TerminationSignals() {
+    const sigset_t set = EndingSignals();
+    // They stay blocked for the rest of the process: unblocking them on the
+    // way out would let a second signal kill a game that is already ending
+    // in good order.
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    fd_ = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (fd_ < 0) {
+        throw std::runtime_error(std::string("cannot watch for termination signals: ") + std::strerror(errno));
+    }
+}
+
+TerminationSignals::~TerminationSignals() { close(fd_); }
+
+bool TerminationSignals::Take() {
+    bool arrived = false;
+    signalfd_siginfo info{};
+    while (read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
+        arrived = true;
+    }
+    return arrived;
+}
+
+}  // namespace vork::platform
