@@ -25,8 +25,9 @@ trap 'kill "${load[@]}" 2>/dev/null || true' EXIT
 
 log=$(mktemp)
 echo "== $((runs * 10)) ends under load"
-VORK_END_RUNS=$runs ctest --test-dir "$build" -R EveryWayOut -j2 --output-on-failure >"$log" 2>&1 || true
-grep -E "ended .* ms in|Failed|Timeout" "$log" || true
+VORK_END_RUNS=$runs ctest --test-dir "$build" -R EveryWayOut -j2 -V >"$log" 2>&1 || true
+# Each bad end with the game's own output after it.
+grep -A6 -E "ended [0-9]+ ms in" "$log" || true
 games=$(grep -oE '\[ ends \] [0-9]+ games, [0-9]+ ended badly' "$log" | awk '{s+=$3; f+=$5} END {print s+0, f+0}')
 read -r ended endedBadly <<<"$games"
 

@@ -38,7 +38,7 @@ void PrintTo(Moment moment, std::ostream* out) { *out << (moment == Moment::Titl
 std::optional<std::string> ProblemWithEnd(GameProcess& game, std::chrono::milliseconds within = 2000ms) {
     const auto end = game.WaitForExit(within);
     if (!end) {
-        return "still running after " + std::to_string(within.count()) + " ms";
+        return "still running after " + std::to_string(within.count()) + " ms, at:\n" + game.Stacks();
     }
     std::ostringstream problem;
     if (!end->ExitedWith(0)) {

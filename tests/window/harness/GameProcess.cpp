@@ -41,6 +41,11 @@ std::string NewOutputFile() {
     return path;
 }
 
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 }  // namespace
 
 GameProcess::GameProcess(const std::string& display, const std::string& binary)
@@ -54,9 +59,21 @@ GameProcess::~GameProcess() {
     std::filesystem::remove(outputPath_);
 }
 
-std::string GameProcess::Output() const {
-    std::ifstream file(outputPath_);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+std::string GameProcess::Output() const { return ReadFile(outputPath_); }
+
+std::string GameProcess::Stacks() const {
+    if (end_) {
+        return {};
+    }
+    const std::string path = outputPath_ + ".stacks";
+    const std::string command = "gdb -p " + std::to_string(pid_) +
+                                " -batch -ex 'thread apply all bt' >" + path + " 2>/dev/null";
+    if (std::system(command.c_str()) != 0) {
+        return {};
+    }
+    std::string stacks = ReadFile(path);
+    std::filesystem::remove(path);
+    return stacks;
 }
 
 void GameProcess::SendSignal(int signal) const {

@@ -37,6 +37,9 @@ public:
     bool Running();
     // What the game has written to its standard output and error so far.
     std::string Output() const;
+    // Where each of its threads is now, as gdb tells it (empty without gdb):
+    // for a game that should have ended and has not.
+    std::string Stacks() const;
 
 private:
     std::string outputPath_;
