@@ -15,21 +15,45 @@ Image::Image(int width, int height, Rgb fill) : width_(width), height_(height) {
 
 void Image::Set(int x, int y, Rgb colour) {
     pixels_[Index(x, y)] = colour;
-    Touch();
+    Touch({x, y, x + 1, y + 1});
+}
+
+void Image::Touch(const PixelRect& area) {
+    changes_.Add(area);
+    drawnSinceFill_.Add(area);
 }
 
 void Image::Fill(Rgb colour) {
-    // Every frame starts with a clear, so the grey of the table takes the
-    // byte-wise fast path; other colours fill one row and copy it.
-    if (colour.R == colour.G && colour.G == colour.B) {
-        std::memset(static_cast<void*>(pixels_.data()), colour.R, pixels_.size() * sizeof(Rgb));
-    } else if (!pixels_.empty()) {
-        std::fill(pixels_.begin(), pixels_.begin() + width_, colour);
-        for (int y = 1; y < height_; ++y) {
-            std::memcpy(Row(y), Row(0), static_cast<std::size_t>(width_) * sizeof(Rgb));
+    if (filledWith_ == colour) {
+        // Only what was drawn since the last fill differs from it: a frame's
+        // clear then costs what its sprites cover, not the whole table.
+        for (const PixelRect& rect : drawnSinceFill_) {
+            FillRect(rect, colour);
+        }
+        changes_.Add(drawnSinceFill_);
+    } else {
+        FillRect({0, 0, width_, height_}, colour);
+        changes_.Add(PixelRect{0, 0, width_, height_});
+    }
+    filledWith_ = colour;
+    drawnSinceFill_.Clear();
+}
+
+void Image::FillRect(const PixelRect& rect, Rgb colour) {
+    if (rect.Empty()) {
+        return;
+    }
+    const std::size_t count = static_cast<std::size_t>(rect.Right - rect.Left);
+    // The table's grey takes the byte-wise fast path.
+    const bool grey = colour.R == colour.G && colour.G == colour.B;
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+        Rgb* row = Row(y) + rect.Left;
+        if (grey) {
+            std::memset(static_cast<void*>(row), colour.R, count * sizeof(Rgb));
+        } else {
+            std::fill_n(row, count, colour);
         }
     }
-    Touch();
 }
 
 }  // namespace vork::platform

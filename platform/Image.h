@@ -1,7 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "platform/Damage.h"
+#include "platform/PixelRect.h"
 
 namespace vork::platform {
 
@@ -15,8 +19,8 @@ struct Rgb {
 };
 static_assert(sizeof(Rgb) == 3, "pixel rows are uploaded to the screen as packed RGB24");
 
-// A plain RGB picture. Version changes on every write, so a presenter can skip
-// uploading a picture that has not changed since it last showed it.
+// A plain RGB picture that keeps track of what its writes changed, so that a
+// presenter can send the screen only that.
 class Image {
 public:
     Image() = default;
@@ -30,12 +34,18 @@ public:
     void Set(int x, int y, Rgb colour);
     void Fill(Rgb colour);
 
-    // Direct row access for blitters; callers that write through it must call Touch().
+    // Direct row access for blitters; callers that write through it must say
+    // where with Touch.
     Rgb* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
     const Rgb* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-    void Touch() { ++version_; }
+    void Touch(const PixelRect& area);
+    void Touch() { Touch({0, 0, width_, height_}); }
 
-    std::uint64_t Version() const { return version_; }
+    // The areas that may differ from the picture as it was when the changes
+    // were last forgotten.
+    const Damage& Changes() const { return changes_; }
+    void ForgetChanges() { changes_.Clear(); }
+
     const std::vector<Rgb>& Pixels() const { return pixels_; }
 
     friend bool operator==(const Image& a, const Image& b) {
@@ -44,11 +54,16 @@ public:
 
 private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
+    void FillRect(const PixelRect& rect, Rgb colour);
 
     int width_ = 0;
     int height_ = 0;
     std::vector<Rgb> pixels_;
-    std::uint64_t version_ = 0;
+    Damage changes_;
+    // Every frame starts from a fill of one colour, so what a fill changes is
+    // only what was drawn over the previous fill of that colour.
+    std::optional<Rgb> filledWith_;
+    Damage drawnSinceFill_;
 };
 
 }  // namespace vork::platform

@@ -8,21 +8,15 @@
 #include "platform/BitBlt.h"
 #include "platform/Image.h"
 #include "platform/MoveCoalescer.h"
+#include "platform/PixelRect.h"
 
 namespace vork::platform {
 
 // Shapes the game gives the pointer, by their classic numbers.
 enum class MousePointer : int { Default = 0, CrossHair = 2 };
 
-// A rectangle in client pixels; Right and Bottom are exclusive.
-struct ClientRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    friend bool operator==(const ClientRect&, const ClientRect&) = default;
-};
+// A rectangle in client pixels.
+using ClientRect = PixelRect;
 
 // Thrown by Platform::End. It deliberately does not derive from std::exception,
 // so that only main, which expects it, ever catches it: ending the program

@@ -1,5 +1,7 @@
 #include "platform/TextBlend.h"
 
+#include <algorithm>
+
 namespace vork::platform {
 namespace {
 
@@ -11,6 +13,8 @@ std::uint8_t Mix(std::uint8_t from, std::uint8_t to, int alpha) {
 
 void BlendCoverage(Image& picture, int x, int y, const std::uint8_t* coverage, int width, int height, int pitch,
                    Rgb colour) {
+    const PixelRect area{std::max(x, 0), std::max(y, 0), std::min(x + width, picture.Width()),
+                         std::min(y + height, picture.Height())};
     for (int row = 0; row < height; ++row) {
         if (y + row < 0 || y + row >= picture.Height()) {
             continue;
@@ -26,7 +30,7 @@ void BlendCoverage(Image& picture, int x, int y, const std::uint8_t* coverage, i
             pixel = {Mix(pixel.R, colour.R, alpha), Mix(pixel.G, colour.G, alpha), Mix(pixel.B, colour.B, alpha)};
         }
     }
-    picture.Touch();
+    picture.Touch(area);
 }
 
 }  // namespace vork::platform

@@ -14,7 +14,7 @@ class UnwatchedConnection final : public DisplayConnection {
 public:
     int Fd() const override { return -1; }
     void Flush() override {}
-    bool HasQueuedInput() override { return false; }
+    bool HasQueuedInput(bool) override { return false; }
 };
 
 }  // namespace

@@ -16,8 +16,10 @@ public:
     // Sends the requests buffered so far, so that nothing waits on our sleep.
     virtual void Flush() = 0;
     // Whether input has already been read off the descriptor into the client
-    // library's queue, where a sleep on the descriptor would not see it.
-    virtual bool HasQueuedInput() = 0;
+    // library's queue, where a sleep on the descriptor would not see it. The
+    // quick look makes no system call and may miss what the library has read
+    // but not yet sorted; the thorough one lets it read what it can first.
+    virtual bool HasQueuedInput(bool thorough) = 0;
 };
 
 // The connection of the driver `window` was created by.

@@ -19,23 +19,21 @@ timespec ToTimespec(EventWait::Clock::duration span) {
 
 }  // namespace
 
-EventWait::Ready EventWait::Poll() { return Wait(true, Clock::now()); }
+EventWait::Ready EventWait::Poll() { return Wait(true, Clock::now(), display_.HasQueuedInput(false)); }
 
 EventWait::Ready EventWait::WaitForInput(std::optional<Clock::duration> timeout) {
+    display_.Flush();
     if (display_.Fd() < 0) {
         timeout = std::min(timeout.value_or(UnwatchedInterval), Clock::duration(UnwatchedInterval));
     }
-    return Wait(true, timeout ? std::optional(Clock::now() + *timeout) : std::nullopt);
+    return Wait(true, timeout ? std::optional(Clock::now() + *timeout) : std::nullopt, display_.HasQueuedInput(true));
 }
 
-EventWait::Ready EventWait::SleepUntil(Clock::time_point deadline) { return Wait(false, deadline); }
+EventWait::Ready EventWait::SleepUntil(Clock::time_point deadline) { return Wait(false, deadline, false); }
 
-EventWait::Ready EventWait::Wait(bool watchDisplay, std::optional<Clock::time_point> deadline) {
-    display_.Flush();
-    Ready ready;
+EventWait::Ready EventWait::Wait(bool watchDisplay, std::optional<Clock::time_point> deadline, bool alreadyQueued) {
     const bool watched = display_.Fd() >= 0;
-    if (watchDisplay && watched && display_.HasQueuedInput()) {
-        ready.Display = true;
+    if (alreadyQueued) {
         deadline = Clock::now();  // still look for a signal, but do not sleep
     }
     pollfd fds[2] = {{signalFd_, POLLIN, 0}, {display_.Fd(), POLLIN, 0}};
@@ -50,13 +48,14 @@ EventWait::Ready EventWait::Wait(bool watchDisplay, std::optional<Clock::time_po
             break;
         }
     }
+    Ready ready;
     ready.Signal = (fds[0].revents & POLLIN) != 0;
     if (count == 2) {
-        ready.Display = ready.Display || (fds[1].revents & POLLIN) != 0;
+        ready.Display = (fds[1].revents & POLLIN) != 0;
         ready.DisplayLost = (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
     }
     // A driver we cannot watch gets a look after every wait.
-    ready.Display = ready.Display || (watchDisplay && !watched);
+    ready.Display = ready.Display || alreadyQueued || (watchDisplay && !watched);
     return ready;
 }
 

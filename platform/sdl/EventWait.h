@@ -22,16 +22,17 @@ public:
 
     EventWait(DisplayConnection& display, int signalFd) : display_(display), signalFd_(signalFd) {}
 
-    // What is ready now, without sleeping.
+    // What is ready now, without sleeping: a quick look, made twice a frame.
     Ready Poll();
-    // Sleeps until input or a signal arrives, or `timeout` has passed.
+    // Sends what is buffered and sleeps until input or a signal arrives, or
+    // `timeout` has passed.
     Ready WaitForInput(std::optional<Clock::duration> timeout);
     // Sleeps until `deadline`; only a signal ends the sleep early. Input that
     // arrives meanwhile waits for the next look, so a frame costs one wake-up.
     Ready SleepUntil(Clock::time_point deadline);
 
 private:
-    Ready Wait(bool watchDisplay, std::optional<Clock::time_point> deadline);
+    Ready Wait(bool watchDisplay, std::optional<Clock::time_point> deadline, bool alreadyQueued);
 
     DisplayConnection& display_;
     int signalFd_;

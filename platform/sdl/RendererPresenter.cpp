@@ -27,8 +27,17 @@ RendererPresenter::RendererPresenter(SDL_Window* window, int width, int height)
                                        height),
                      "cannot create the picture texture")) {}
 
-void RendererPresenter::Present(const Image& picture) {
-    SDL_UpdateTexture(texture_.get(), nullptr, picture.Row(0), picture.Width() * 3);
+void RendererPresenter::Present(const Image& picture, bool everything) {
+    // The renderer redraws the whole window anyway; only the texture's
+    // upload is cut down to the changes.
+    PixelRect changed = everything ? PixelRect{0, 0, picture.Width(), picture.Height()} : PixelRect{};
+    for (const PixelRect& rect : picture.Changes()) {
+        changed = changed.Empty() ? rect : changed.United(rect);
+    }
+    if (!changed.Empty()) {
+        const SDL_Rect area{changed.Left, changed.Top, changed.Right - changed.Left, changed.Bottom - changed.Top};
+        SDL_UpdateTexture(texture_.get(), &area, picture.Row(changed.Top) + changed.Left, picture.Width() * 3);
+    }
     SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
     SDL_RenderPresent(renderer_.get());
 }

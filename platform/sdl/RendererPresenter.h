@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/Image.h"
+#include "platform/sdl/Presenter.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -10,12 +10,13 @@ struct SDL_Texture;
 
 namespace vork::platform {
 
-// Shows the picture through an SDL renderer and a streaming texture.
-class RendererPresenter {
+// Shows the picture through an SDL renderer and a streaming texture: the
+// way on Wayland and wherever the window cannot be written to directly.
+class RendererPresenter final : public Presenter {
 public:
     RendererPresenter(SDL_Window* window, int width, int height);
 
-    void Present(const Image& picture);
+    void Present(const Image& picture, bool everything) override;
 
 private:
     struct Destroy {

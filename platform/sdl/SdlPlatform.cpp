@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "platform/UnitRandom.h"
 
@@ -16,6 +17,7 @@ using Milliseconds = std::chrono::milliseconds;
 // often for a while even when nothing new arrives; so it is in a rally.
 constexpr auto PumpInterval = Milliseconds(100);
 constexpr auto SettleTime = Milliseconds(300);
+constexpr auto QuickLookInterval = Milliseconds(1);
 
 std::int64_t MillisecondsSinceBoot() {
     return std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
@@ -31,7 +33,7 @@ SdlPlatform::SdlPlatform(int clientWidth, int clientHeight, std::string_view cap
     : Platform(clientWidth, clientHeight),
       window_(clientWidth, clientHeight, caption, icon),
       pointer_(window_.Get()),
-      presenter_(window_.Get(), clientWidth, clientHeight),
+      presenter_(PresenterFor(window_.Get(), clientWidth, clientHeight)),
       connection_(ConnectionOf(window_.Get())),
       wait_(*connection_, signals_.Fd()),
       input_(Events()),
@@ -39,19 +41,28 @@ SdlPlatform::SdlPlatform(int clientWidth, int clientHeight, std::string_view cap
 
 void SdlPlatform::ShowWindow() {
     window_.Show();
+    repaint_ = true;
     Present();
 }
 
 std::uint32_t SdlPlatform::GetTickCount() { return static_cast<std::uint32_t>(MillisecondsSinceBoot()); }
 
 void SdlPlatform::PumpEvents() {
-    TakeInput(wait_.Poll());
+    // What a wait for input found is taken as it is. Otherwise the connection
+    // is looked at, unless it was less than a millisecond ago, as when a
+    // frame's drawing follows the look that released it: what arrives in
+    // between is taken at the next look, still within the frame.
+    const Clock::time_point now = Clock::now();
+    if (found_ || now - lastLook_ >= QuickLookInterval) {
+        TakeInput(found_ ? *std::exchange(found_, std::nullopt) : wait_.Poll());
+        lastLook_ = now;
+    }
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         Dispatch(event);
     }
     Events().Flush();
-    if (repaint_ || Picture().Version() != presentedVersion_) {
+    if (repaint_ || !Picture().Changes().Empty()) {
         Present();
     }
 }
@@ -105,7 +116,7 @@ void SdlPlatform::SleepUntil(std::uint32_t tick) {
 
 void SdlPlatform::WaitForInput() {
     const bool settling = Clock::now() - lastInput_ < SettleTime;
-    wait_.WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
+    found_ = wait_.WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
 }
 
 double SdlPlatform::Random() { return UnitRandom(random_); }
@@ -117,9 +128,9 @@ int SdlPlatform::DrawText(std::string_view text, int x, int y, double points, Rg
 }
 
 void SdlPlatform::Present() {
+    presenter_->Present(Picture(), repaint_);
+    Picture().ForgetChanges();
     repaint_ = false;
-    presentedVersion_ = Picture().Version();
-    presenter_.Present(Picture());
 }
 
 }  // namespace vork::platform

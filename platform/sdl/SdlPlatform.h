@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string_view>
 
@@ -10,7 +11,7 @@
 #include "platform/SdlFont.h"
 #include "platform/sdl/DisplayConnection.h"
 #include "platform/sdl/EventWait.h"
-#include "platform/sdl/RendererPresenter.h"
+#include "platform/sdl/Presenter.h"
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlPointer.h"
 #include "platform/sdl/SdlSession.h"
@@ -56,7 +57,7 @@ private:
     SdlSession session_;
     SdlWindow window_;
     SdlPointer pointer_;
-    RendererPresenter presenter_;
+    std::unique_ptr<Presenter> presenter_;
     std::unique_ptr<DisplayConnection> connection_;
     EventWait wait_;
     SdlInput input_;
@@ -64,8 +65,9 @@ private:
 
     Clock::time_point lastSdlPump_{};
     Clock::time_point lastInput_{};
+    Clock::time_point lastLook_{};
+    std::optional<EventWait::Ready> found_;
     bool repaint_ = false;
-    std::uint64_t presentedVersion_ = 0;
     std::mt19937_64 random_;
 };
 

@@ -13,7 +13,7 @@ public:
 
     int Fd() const override;
     void Flush() override;
-    bool HasQueuedInput() override;
+    bool HasQueuedInput(bool thorough) override;
 
 private:
     wl_display* display_;

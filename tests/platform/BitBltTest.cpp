@@ -80,12 +80,12 @@ TEST(BitBlt, RectanglesWhollyOutsideChangeNothing) {
     EXPECT_EQ(destination, before);
 }
 
-TEST(BitBlt, EveryCopyMarksThePictureChanged) {
+TEST(BitBlt, EveryCopyMarksWhatItTouchedAfterClipping) {
     const Image source = NumberedSource();
     Image destination(4, 4, Grey);
-    const auto version = destination.Version();
-    BitBlt(destination, 0, 0, 1, 1, source, 0, 0, RasterOp::SRCAND);
-    EXPECT_NE(destination.Version(), version);
+    BitBlt(destination, -1, 2, 3, 5, source, 0, 0, RasterOp::SRCAND);
+    ASSERT_EQ(std::distance(destination.Changes().begin(), destination.Changes().end()), 1);
+    EXPECT_EQ(*destination.Changes().begin(), (PixelRect{0, 2, 2, 4}));
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/Image.h"
+
+struct SDL_Window;
+
+namespace vork::platform {
+
+// Puts the picture on the screen.
+class Presenter {
+public:
+    virtual ~Presenter() = default;
+
+    // Shows what the picture changed since the last present, or all of it
+    // when the screen lost its copy (the window was covered, or just shown).
+    virtual void Present(const Image& picture, bool everything) = 0;
+};
+
+// The cheapest presenter the window's driver allows.
+std::unique_ptr<Presenter> PresenterFor(SDL_Window* window, int width, int height);
+
+}  // namespace vork::platform
