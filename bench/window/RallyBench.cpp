@@ -1,13 +1,21 @@
-// Plays a rally and measures it from outside the game: frame rate and
-// regularity by the window's damage reports, the game's processor use, and
-// how soon a pointer move shows on the table.
+// The game in a rally side by side with the floor (vork_floor, the cheapest
+// known way to show such a picture), alternating on one X server: each
+// one's share of a core, the X server's share while it runs, wake-ups per
+// second, frames per second and frame periods (from the server's damage
+// reports: what reaches the screen), and the ratios. Then the idle title
+// screen's wake-ups and how soon a pointer move shows on the table.
+#include <signal.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "bench/window/Statistics.h"
+#include "tests/window/harness/ChildProcess.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/FakeMotion.h"
 #include "tests/window/harness/FrameClock.h"
@@ -21,10 +29,11 @@ namespace {
 
 using namespace vork::testing;
 
-constexpr Clock::duration FrameSpan = 5s;
-constexpr Clock::duration FrameInterval = 1s;
+constexpr int Rounds = 5;
+constexpr int IntervalsPerRound = 3;
+constexpr Clock::duration Interval = 1s;
+constexpr int MaxDiscards = 30;
 constexpr int LatencySamples = 20;
-constexpr int MaxDiscards = 20;
 // Far enough apart that the mallet's new place cannot be mistaken for the old.
 constexpr Point MoveTargets[] = {{60, 250}, {150, 250}};
 
@@ -58,50 +67,66 @@ private:
     int goals_ = 0;
 };
 
-struct FrameFigures {
+struct Figures {
     std::vector<double> PeriodsMs;
     double Seconds = 0;
     double ProcessorSeconds = 0;
+    double ServerSeconds = 0;
+    long WakeUps = 0;
+
+    double Share() const { return 100 * ProcessorSeconds / Seconds; }
+    double ServerShare() const { return 100 * ServerSeconds / Seconds; }
+    double WakeUpsPerSecond() const { return static_cast<double>(WakeUps) / Seconds; }
+    double FramesPerSecond() const { return static_cast<double>(PeriodsMs.size()) / Seconds; }
 };
 
-// One second of frames, added to `figures` unless a goal cut it short.
-bool MeasureInterval(GameSession& game, FrameClock& clock, RallyRun& rally, FrameFigures& figures) {
+double Seconds(std::chrono::nanoseconds span) { return std::chrono::duration<double>(span).count(); }
+
+// One interval of frames, added to `figures` unless `interrupted` says a goal
+// cut it short; a silence of 200 ms means the same.
+bool MeasureInterval(pid_t subject, pid_t server, FrameClock& clock, const std::function<bool()>& interrupted,
+                     Figures& figures) {
     clock.Drain();
     const auto first = clock.NextUpdate(1s);
-    const auto cpuBefore = ProcessorTime(game.Process().Pid());
-    if (!first || !cpuBefore) {
-        rally.EndedByGoal();
+    const auto before = TotalsOfThreads(subject);
+    const auto serverBefore = TotalsOfThreads(server);
+    if (!first || !before || !serverBefore) {
+        interrupted();
         return false;
     }
     std::vector<Clock::time_point> stamps{*first};
-    while (stamps.back() - *first < FrameInterval) {
-        // The table is redrawn every frame until a goal: a silence means one.
+    while (stamps.back() - *first < Interval) {
         const auto next = clock.NextUpdate(200ms);
         if (!next) {
-            rally.EndedByGoal();
+            interrupted();
             return false;
         }
         stamps.push_back(*next);
     }
-    const auto cpuAfter = ProcessorTime(game.Process().Pid());
-    if (rally.EndedByGoal() || !cpuAfter) {
+    const auto after = TotalsOfThreads(subject);
+    const auto serverAfter = TotalsOfThreads(server);
+    if (interrupted() || !after || !serverAfter) {
         return false;
     }
     for (std::size_t i = 1; i < stamps.size(); ++i) {
         figures.PeriodsMs.push_back(Milliseconds(stamps[i] - stamps[i - 1]));
     }
     figures.Seconds += std::chrono::duration<double>(stamps.back() - stamps.front()).count();
-    figures.ProcessorSeconds += std::chrono::duration<double>(*cpuAfter - *cpuBefore).count();
+    figures.ProcessorSeconds += Seconds(after->Processor - before->Processor);
+    figures.ServerSeconds += Seconds(serverAfter->Processor - serverBefore->Processor);
+    figures.WakeUps += after->VoluntarySwitches - before->VoluntarySwitches;
     return true;
 }
 
-// A resting mallet lets the puck score within seconds, so the frames are
-// gathered a second at a time, between goals.
-std::optional<FrameFigures> MeasureFrames(GameSession& game, FrameClock& clock, RallyRun& rally) {
-    FrameFigures figures;
-    int discarded = 0;
-    while (figures.Seconds < std::chrono::duration<double>(FrameSpan).count()) {
-        if (!MeasureInterval(game, clock, rally, figures) && ++discarded > MaxDiscards) {
+std::optional<Figures> MeasureRound(pid_t subject, pid_t server, FrameClock& clock,
+                                    const std::function<bool()>& interrupted) {
+    std::this_thread::sleep_for(200ms);  // the subject has just been resumed
+    Figures figures;
+    int measured = 0;
+    for (int discarded = 0; measured < IntervalsPerRound; ) {
+        if (MeasureInterval(subject, server, clock, interrupted, figures)) {
+            ++measured;
+        } else if (++discarded > MaxDiscards) {
             return std::nullopt;
         }
     }
@@ -156,6 +181,59 @@ std::vector<double> MeasureMoveLatency(GameSession& game, FrameClock& clock, Ral
     return latenciesMs;
 }
 
+// The floor program, built beside this benchmark, in its own window.
+class Floor {
+public:
+    explicit Floor(XDesktop& desktop)
+        : pid_(SpawnChild({VORK_FLOOR_BINARY}, {"DISPLAY=" + desktop.Server.DisplayName()})) {}
+    ~Floor() { StopChild(pid_); }
+    Floor(const Floor&) = delete;
+    Floor& operator=(const Floor&) = delete;
+
+    pid_t Pid() const { return pid_; }
+
+private:
+    pid_t pid_;
+};
+
+struct Medians {
+    double Share, ServerShare, WakeUps, Fps, P50, P99;
+};
+
+Medians MediansOf(const std::vector<Figures>& rounds) {
+    auto median = [&](auto value) {
+        std::vector<double> values;
+        for (const Figures& round : rounds) {
+            values.push_back(value(round));
+        }
+        return Median(values);
+    };
+    return {median([](const Figures& f) { return f.Share(); }),
+            median([](const Figures& f) { return f.ServerShare(); }),
+            median([](const Figures& f) { return f.WakeUpsPerSecond(); }),
+            median([](const Figures& f) { return f.FramesPerSecond(); }),
+            median([](const Figures& f) { return Median(f.PeriodsMs); }),
+            median([](const Figures& f) { return Quantile(f.PeriodsMs, 0.99); })};
+}
+
+void PrintRound(const char* who, int round, const Figures& f) {
+    std::printf("  round %d %-6s processor %5.2f %%  X server %5.2f %%  wake-ups %6.1f/s  %6.1f fps  period p50 %5.2f p99 %5.2f ms\n",
+                round, who, f.Share(), f.ServerShare(), f.WakeUpsPerSecond(), f.FramesPerSecond(), Median(f.PeriodsMs),
+                Quantile(f.PeriodsMs, 0.99));
+}
+
+// How often the game wakes on its idle title screen, over two seconds.
+std::optional<double> IdleWakeUpsPerSecond(pid_t game) {
+    std::this_thread::sleep_for(500ms);  // let start-up settle
+    const auto before = TotalsOfThreads(game);
+    std::this_thread::sleep_for(2s);
+    const auto after = TotalsOfThreads(game);
+    if (!before || !after) {
+        return std::nullopt;
+    }
+    return static_cast<double>(after->VoluntarySwitches - before->VoluntarySwitches) / 2;
+}
+
 int Run() {
     XDesktop desktop;
     GameSession game(desktop);
@@ -163,35 +241,67 @@ int Run() {
         std::fprintf(stderr, "the title never appeared\n");
         return 1;
     }
+    const auto idleWakeUps = IdleWakeUpsPerSecond(game.Process().Pid());
     const auto origin = ClientOrigin(desktop.X, game.Window());
-    FrameClock clock(desktop.X, game.Window());
-    RallyRun rally(game, clock);
-    if (!origin || !rally.Start()) {
+
+    Floor floor(desktop);
+    std::optional<::Window> floorWindow;
+    WaitUntil([&] { return (floorWindow = FindWindowByCaption(desktop.X, "vork floor")).has_value(); }, 10s);
+    if (!origin || !floorWindow) {
+        std::fprintf(stderr, "the floor program's window never appeared\n");
+        return 1;
+    }
+    FrameClock gameClock(desktop.X, game.Window());
+    FrameClock floorClock(desktop.X, *floorWindow);
+    RallyRun rally(game, gameClock);
+    const pid_t server = desktop.Server.Pid();
+    const pid_t gamePid = game.Process().Pid();
+
+    // Only one of the two runs at a time; the other is stopped.
+    kill(floor.Pid(), SIGSTOP);
+    if (!rally.Start()) {
         std::fprintf(stderr, "the rally did not start\n");
         return 1;
     }
-
-    const auto frames = MeasureFrames(game, clock, rally);
-    if (!frames) {
-        std::fprintf(stderr, "goals kept cutting the rally short\n");
-        return 1;
+    std::vector<Figures> gameRounds;
+    std::vector<Figures> floorRounds;
+    std::printf("rounds of %d x %.0f s each, alternating:\n", IntervalsPerRound, Seconds(Interval));
+    for (int round = 1; round <= Rounds; ++round) {
+        kill(gamePid, SIGSTOP);
+        kill(floor.Pid(), SIGCONT);
+        auto floorFigures = MeasureRound(floor.Pid(), server, floorClock, [] { return false; });
+        kill(floor.Pid(), SIGSTOP);
+        kill(gamePid, SIGCONT);
+        auto gameFigures = MeasureRound(gamePid, server, gameClock, [&] { return rally.EndedByGoal(); });
+        if (!floorFigures || !gameFigures) {
+            std::fprintf(stderr, "round %d: %s kept stopping\n", round, floorFigures ? "the rally" : "the floor");
+            return 1;
+        }
+        PrintRound("floor", round, *floorFigures);
+        PrintRound("game", round, *gameFigures);
+        floorRounds.push_back(*floorFigures);
+        gameRounds.push_back(*gameFigures);
     }
-    const std::vector<double> latencies = MeasureMoveLatency(game, clock, rally, *origin);
+    const std::vector<double> latencies = MeasureMoveLatency(game, gameClock, rally, *origin);
 
-    std::printf("rally measured over:          %.2f s in 1 s intervals, %zu frame periods\n", frames->Seconds, frames->PeriodsMs.size());
-    std::printf("frames per second:            %.1f\n", static_cast<double>(frames->PeriodsMs.size()) / frames->Seconds);
-    std::printf("frame period (ms):            median %.2f  p99 %.2f  min %.2f  max %.2f\n",
-                Median(frames->PeriodsMs), Quantile(frames->PeriodsMs, 0.99), Min(frames->PeriodsMs),
-                Max(frames->PeriodsMs));
-    std::printf("game processor use:           %.1f %% of one core\n",
-                100.0 * frames->ProcessorSeconds / frames->Seconds);
+    const Medians g = MediansOf(gameRounds);
+    const Medians f = MediansOf(floorRounds);
+    std::printf("\nmedians of %d rounds         game     floor    game / floor\n", Rounds);
+    std::printf("processor, %% of a core     %6.2f    %6.2f    %5.2f\n", g.Share, f.Share, g.Share / f.Share);
+    std::printf("X server, %% of a core      %6.2f    %6.2f    %5.2f\n", g.ServerShare, f.ServerShare,
+                g.ServerShare / f.ServerShare);
+    std::printf("wake-ups per second        %6.1f    %6.1f    %5.2f\n", g.WakeUps, f.WakeUps, g.WakeUps / f.WakeUps);
+    std::printf("frames per second          %6.1f    %6.1f\n", g.Fps, f.Fps);
+    std::printf("frame period p50 (ms)      %6.2f    %6.2f\n", g.P50, f.P50);
+    std::printf("frame period p99 (ms)      %6.2f    %6.2f\n", g.P99, f.P99);
+    std::printf("\nidle title screen:          %.1f wake-ups per second\n", idleWakeUps.value_or(-1));
     if (latencies.empty()) {
-        std::printf("move to mallet shown (ms):    not measured\n");
+        std::printf("move to mallet shown (ms):  not measured\n");
     } else {
-        std::printf("move to mallet shown (ms):    median %.2f  min %.2f  max %.2f  (%zu moves)\n", Median(latencies),
+        std::printf("move to mallet shown (ms):  median %.2f  min %.2f  max %.2f  (%zu moves)\n", Median(latencies),
                     Min(latencies), Max(latencies), latencies.size());
     }
-    std::printf("goals during the run:         %d (their intervals discarded)\n", rally.Goals());
+    std::printf("goals during the run:       %d (their intervals discarded)\n", rally.Goals());
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/window/WindowTest.h"
+#include "tests/window/harness/Cover.h"
 #include "tests/window/harness/CursorProbe.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/PictureProbe.h"
@@ -32,6 +33,12 @@ TEST_F(Goal, ScoresPausesAndResumesTheMatch) {
     EXPECT_TRUE(*score == "Score  PLAYER-1 VS CPU-0" || *score == "Score  PLAYER-0 VS CPU-1") << *score;
     EXPECT_TRUE(WaitUntil([&] { return ShowsAll(game, texts); }, 1s))
         << "\"Next Game\" and \"Click to Start\" are not shown";
+    EXPECT_TRUE(ShowsTheDrawnTable()) << "the last frame with the texts over it";
+    {
+        Cover cover(desktop.X, game.OnScreen());
+        ASSERT_TRUE(cover.WaitUntilShown()) << "the cover never hid the game";
+    }
+    EXPECT_TRUE(ShowsTheDrawnTable()) << "after uncovering";
     if (arrow) {
         EXPECT_TRUE(WaitUntil([&] { return CurrentCursor(desktop.X) == arrow; }, 1s)) << "the pointer is not the arrow";
     }

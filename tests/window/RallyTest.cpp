@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/window/WindowTest.h"
+#include "tests/window/harness/Cover.h"
 #include "tests/window/harness/CursorProbe.h"
 #include "tests/window/harness/PictureProbe.h"
 
@@ -52,6 +53,20 @@ TEST_F(Rally, PuckTravelsDiagonallyFromItsServe) {
             EXPECT_GT(path[i].X, path[i - 1].X) << "from " << path[i - 1] << " to " << path[i];
         }
     }
+}
+
+// What reaches the screen is only what changed from frame to frame: any
+// pixel left behind, or left out after the window was hidden, shows here.
+TEST_F(Rally, ShowsEveryFrameAsTheGameDrawsItEvenAfterBeingCovered) {
+    StartRally();
+    for (int shot = 0; shot < 20; ++shot) {
+        ASSERT_TRUE(ShowsTheDrawnTable()) << "shot " << shot;
+    }
+    {
+        Cover cover(desktop.X, game.OnScreen());
+        ASSERT_TRUE(cover.WaitUntilShown()) << "the cover never hid the game";
+    }
+    EXPECT_TRUE(ShowsTheDrawnTable()) << "after uncovering";
 }
 
 TEST_F(Rally, HoldsThePointerInThePlayersHalf) {

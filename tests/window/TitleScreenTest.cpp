@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/WindowTest.h"
+#include "tests/window/harness/Cover.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/PictureProbe.h"
 #include "tests/window/harness/WindowQueries.h"
@@ -33,30 +34,10 @@ TEST_F(TitleScreen, ShowsTheTitlePixelForPixel) {
 TEST_F(TitleScreen, RepaintsWhatAnotherWindowCovered) {
     const platform::Image expected = TitlePicture();
     ASSERT_TRUE(game.WaitForPicture(expected, 2s));
-    const auto origin = ClientOrigin(desktop.X, game.Window());
-    ASSERT_TRUE(origin);
-
-    Display* display = desktop.X.Get();
-    XSetWindowAttributes attributes{};
-    attributes.override_redirect = True;
-    attributes.background_pixel = BlackPixel(display, DefaultScreen(display));
-    const ::Window cover = XCreateWindow(display, desktop.X.Root(), origin->X, origin->Y, GameFacts::ClientWidth,
-                                         GameFacts::ClientHeight, 0, CopyFromParent, InputOutput, CopyFromParent,
-                                         CWOverrideRedirect | CWBackPixel, &attributes);
-    XMapRaised(display, cover);
-    desktop.X.Sync();
-    const Box onScreen{origin->X, origin->Y, origin->X + GameFacts::ClientWidth, origin->Y + GameFacts::ClientHeight};
-    const platform::Image black(GameFacts::ClientWidth, GameFacts::ClientHeight, {0, 0, 0});
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            auto shot = GrabArea(desktop.X, desktop.X.Root(), onScreen);
-            return shot && *shot == black;
-        },
-        2s))
-        << "the cover never hid the game";
-
-    XDestroyWindow(display, cover);
-    desktop.X.Sync();
+    {
+        Cover cover(desktop.X, game.OnScreen());
+        ASSERT_TRUE(cover.WaitUntilShown()) << "the cover never hid the game";
+    }
     game.WaitForPicture(expected, 2s);
     const auto shot = game.Grab();
     ASSERT_TRUE(shot);

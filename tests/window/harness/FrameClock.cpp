@@ -27,9 +27,14 @@ bool FrameClock::TakeUpdate() {
         XEvent event;
         XNextEvent(x_.Get(), &event);
         if (event.type == eventBase_ + XDamageNotify) {
-            XDamageSubtract(x_.Get(), damage_, None, None);
+            // Another clock's report on the same connection still re-arms
+            // that clock's damage, or its window would never report again.
+            const auto& report = reinterpret_cast<const XDamageNotifyEvent&>(event);
+            XDamageSubtract(x_.Get(), report.damage, None, None);
             XFlush(x_.Get());
-            return true;
+            if (report.damage == damage_) {
+                return true;
+            }
         }
     }
     return false;

@@ -31,6 +31,12 @@ bool GameSession::WaitForPicture(const platform::Image& picture, Clock::duration
 
 std::optional<platform::Image> GameSession::Grab() { return GrabClient(desktop_.X, window_); }
 
+Box GameSession::OnScreen() {
+    const Point origin = ClientOrigin(desktop_.X, window_).value_or(Point{});
+    const Point size = ClientSize(desktop_.X, window_).value_or(Point{});
+    return {origin.X, origin.Y, origin.X + size.X, origin.Y + size.Y};
+}
+
 std::string GameSession::Caption() { return ReadCaption(desktop_.X, window_).value_or(""); }
 
 std::optional<Point> GameSession::Pointer() { return PointerInClient(desktop_.X, window_); }

@@ -40,6 +40,8 @@ public:
     XDesktop& Desktop() { return desktop_; }
 
     std::optional<platform::Image> Grab();
+    // Where the client area lies on the screen.
+    Box OnScreen();
     std::string Caption();
     std::optional<Point> Pointer();
 

@@ -26,7 +26,7 @@ Box Union(const Box& a, const Box& b) {
 
 std::ostream& operator<<(std::ostream& out, const PictureDifference& d) {
     if (d.Count < 0) {
-        return out << "the pictures differ in size";
+        return out << "the pictures differ in size, or their pieces could not be told apart";
     }
     const auto rgb = [&out](platform::Rgb c) -> std::ostream& {
         return out << '(' << int{c.R} << ',' << int{c.G} << ',' << int{c.B} << ')';

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -38,6 +39,30 @@ std::optional<long> PeakResidentKb(pid_t pid) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<ThreadTotals> TotalsOfThreads(pid_t pid) {
+    ThreadTotals totals;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream schedule(task.path() / "schedstat");
+        long long runNs = 0;
+        if (!(schedule >> runNs)) {
+            continue;  // the thread has just ended
+        }
+        totals.Processor += std::chrono::nanoseconds(runNs);
+        std::ifstream status(task.path() / "status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0) {
+                totals.VoluntarySwitches += std::stol(line.substr(24));
+            }
+        }
+    }
+    if (error) {
+        return std::nullopt;
+    }
+    return totals;
 }
 
 }  // namespace vork::testing

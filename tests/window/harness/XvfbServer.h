@@ -17,6 +17,7 @@ public:
 
     // ":N", for DISPLAY.
     const std::string& DisplayName() const { return display_; }
+    pid_t Pid() const { return pid_; }
     // Ends the server now, as a crash or a logout would.
     void Stop();
 
