@@ -28,7 +28,7 @@ echo "== $((runs * 10)) ends under load"
 VORK_END_RUNS=$runs ctest --test-dir "$build" -R EveryWayOut -j2 -V >"$log" 2>&1 || true
 # Each bad end with the game's own output after it.
 grep -A6 -E "ended [0-9]+ ms in" "$log" || true
-games=$(grep -oE '\[ ends \] [0-9]+ games, [0-9]+ ended badly' "$log" | awk '{s+=$3; f+=$5} END {print s+0, f+0}')
+games=$(grep -oE '\[ ends \] [0-9]+ games, [0-9]+ ended badly' "$log" | awk '{s+=$4; f+=$6} END {print s+0, f+0}')
 read -r ended endedBadly <<<"$games"
 
 echo "== $suites runs of the window suite, two tests at a time, under load"
