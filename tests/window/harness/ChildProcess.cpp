@@ -11,10 +11,12 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/window/harness/Deadline.h"
+
 namespace vork::testing {
 
 pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment, int keepFd,
-                 bool quiet) {
+                 bool quiet, const std::string& errorLog) {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -43,12 +45,32 @@ pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::st
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
         dup2(null, STDERR_FILENO);
+    } else if (!errorLog.empty()) {
+        const int log = open(errorLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (log >= 0) {
+            dup2(log, STDERR_FILENO);
+            close(log);
+        }
     }
     for (const std::string& variable : environment) {
         putenv(const_cast<char*>(variable.c_str()));
     }
     execvp(args[0], args.data());
     _exit(127);
+}
+
+std::optional<int> RunChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+                            std::chrono::milliseconds timeout, bool quiet) {
+    const pid_t pid = SpawnChild(argv, environment, -1, quiet);
+    int status = -1;
+    if (!WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeout, 1ms)) {
+        StopChild(pid);
+        return std::nullopt;
+    }
+    if (!WIFEXITED(status)) {
+        return std::nullopt;
+    }
+    return WEXITSTATUS(status);
 }
 
 void StopChild(pid_t pid, int graceMs) {

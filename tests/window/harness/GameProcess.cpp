@@ -19,7 +19,11 @@ std::ostream& operator<<(std::ostream& out, const ProcessEnd& end) {
 const char* GameBinary() { return VORK_GAME_BINARY; }
 
 GameProcess::GameProcess(const std::string& display, const std::string& binary)
-    : pid_(SpawnChild({binary}, {"DISPLAY=" + display, "SDL_VIDEODRIVER=x11"})) {}
+    : GameProcess({"DISPLAY=" + display, "SDL_VIDEODRIVER=x11"}, {}, binary) {}
+
+GameProcess::GameProcess(const std::vector<std::string>& environment, const std::string& errorLog,
+                         const std::string& binary)
+    : pid_(SpawnChild({binary}, environment, -1, false, errorLog)) {}
 
 GameProcess::~GameProcess() {
     if (!end_) {
