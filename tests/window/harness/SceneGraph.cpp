@@ -1,5 +1,6 @@
 #include "tests/window/harness/SceneGraph.h"
 
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -25,7 +26,9 @@ std::vector<SceneView> ParseSceneGraph(std::string_view text) {
 }
 
 std::optional<std::vector<SceneView>> ReadSceneGraph(const WestonServer& weston) {
+    // weston-debug adds to the file it is given.
     constexpr std::string_view File = "scene-graph.txt";
+    std::filesystem::remove(weston.PrivatePath(File));
     if (!weston.RunClient({"weston-debug", "--output", weston.PrivatePath(File), "scene-graph"})) {
         return std::nullopt;
     }
