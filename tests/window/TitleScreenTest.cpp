@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/window/PictureAssertions.h"
 #include "tests/window/WindowTest.h"
 #include "tests/window/harness/Cover.h"
 #include "tests/window/harness/ExpectedPictures.h"
@@ -22,13 +23,7 @@ TEST_F(TitleScreen, WindowHasItsFixedSize) {
 }
 
 TEST_F(TitleScreen, ShowsTheTitlePixelForPixel) {
-    const platform::Image expected = TitlePicture();
-    // The first frame may still be on its way.
-    game.WaitForPicture(expected, 2s);
-    const auto shot = game.Grab();
-    ASSERT_TRUE(shot);
-    const auto difference = ComparePictures(expected, *shot);
-    EXPECT_FALSE(difference) << *difference;
+    EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 2s));
 }
 
 TEST_F(TitleScreen, RepaintsWhatAnotherWindowCovered) {
@@ -38,11 +33,7 @@ TEST_F(TitleScreen, RepaintsWhatAnotherWindowCovered) {
         Cover cover(desktop.X, game.OnScreen());
         ASSERT_TRUE(cover.WaitUntilShown()) << "the cover never hid the game";
     }
-    game.WaitForPicture(expected, 2s);
-    const auto shot = game.Grab();
-    ASSERT_TRUE(shot);
-    const auto difference = ComparePictures(expected, *shot);
-    EXPECT_FALSE(difference) << "after uncovering: " << *difference;
+    EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, expected, 2s)) << "after uncovering";
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/window/harness/Deadline.h"
+
 namespace vork::testing {
 
 pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment, int keepFd,
@@ -49,6 +51,20 @@ pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::st
     }
     execvp(args[0], args.data());
     _exit(127);
+}
+
+std::optional<int> RunChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+                            std::chrono::milliseconds timeout, const std::string& outputPath) {
+    const pid_t pid = SpawnChild(argv, environment, -1, outputPath);
+    int status = -1;
+    if (!WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeout, 1ms)) {
+        StopChild(pid);
+        return std::nullopt;
+    }
+    if (!WIFEXITED(status)) {
+        return std::nullopt;
+    }
+    return WEXITSTATUS(status);
 }
 
 void StopChild(pid_t pid, int graceMs) {

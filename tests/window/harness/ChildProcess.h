@@ -2,6 +2,8 @@
 
 #include <sys/types.h>
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,14 @@ namespace vork::testing {
 // throws if it cannot fork.
 pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
                  int keepFd = -1, const std::string& outputPath = {});
+
+// Where a quiet child's output goes.
+inline const std::string Discarded = "/dev/null";
+
+// Runs `argv` to its end; its exit status, or nullopt if it was killed, by a
+// signal or for overrunning `timeout`.
+std::optional<int> RunChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+                            std::chrono::milliseconds timeout, const std::string& outputPath = {});
 
 // Sends SIGTERM, then SIGKILL if it has not gone within `graceMs`, and reaps it.
 void StopChild(pid_t pid, int graceMs = 2000);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace vork::testing {
 
@@ -26,6 +27,8 @@ const char* GameBinary();
 class GameProcess {
 public:
     explicit GameProcess(const std::string& display, const std::string& binary = GameBinary());
+    // With its own environment variables ("NAME=value").
+    GameProcess(const std::vector<std::string>& environment, const std::string& binary = GameBinary());
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;

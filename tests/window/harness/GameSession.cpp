@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "tests/window/harness/PictureProbe.h"
+#include "tests/window/harness/PictureWaits.h"
 #include "tests/window/harness/WindowQueries.h"
 
 namespace vork::testing {
@@ -21,12 +21,7 @@ bool GameSession::WaitForWindow(Clock::duration timeout) {
 }
 
 bool GameSession::WaitForPicture(const platform::Image& picture, Clock::duration timeout) {
-    return WaitUntil(
-        [&] {
-            auto shot = Grab();
-            return shot && !ComparePictures(picture, *shot);
-        },
-        timeout, 2ms);
+    return vork::testing::WaitForPicture([this] { return Grab(); }, picture, timeout);
 }
 
 std::optional<platform::Image> GameSession::Grab() { return GrabClient(desktop_.X, window_); }
@@ -60,12 +55,7 @@ void GameSession::ClickToPlay(Point at, bool shifted) {
 }
 
 bool GameSession::WaitForPuck(Clock::duration timeout) {
-    return WaitUntil(
-        [this] {
-            auto shot = Grab();
-            return shot && !FindPucks(*shot).empty();
-        },
-        timeout);
+    return vork::testing::WaitForPuck([this] { return Grab(); }, timeout);
 }
 
 std::optional<std::string> GameSession::WaitForCaptionOtherThan(const std::string& from, Clock::duration timeout) {

@@ -1,7 +1,5 @@
 #include "tests/window/harness/Xdotool.h"
 
-#include <sys/wait.h>
-
 #include <stdexcept>
 
 #include "tests/window/harness/ChildProcess.h"
@@ -11,15 +9,8 @@ namespace vork::testing {
 
 void Xdotool::Run(std::vector<std::string> arguments) const {
     arguments.insert(arguments.begin(), "xdotool");
-    const pid_t pid = SpawnChild(arguments, {"DISPLAY=" + display_});
-    int status = -1;
-    const bool ended = WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 10s, 1ms);
-    if (!ended) {
-        StopChild(pid);
-        throw std::runtime_error("xdotool " + arguments[1] + " hung");
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        throw std::runtime_error("xdotool " + arguments[1] + " failed");
+    if (RunChild(arguments, {"DISPLAY=" + display_}, 10s) != 0) {
+        throw std::runtime_error("xdotool " + arguments[1] + " failed or hung");
     }
 }
 

@@ -41,7 +41,7 @@ XvfbServer::XvfbServer() {
     }
     pid_ = SpawnChild({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-nolisten", "tcp", "-screen", "0",
                        "1024x768x24"},
-                      {}, fds[1], "/dev/null");
+                      {}, fds[1], Discarded);
     close(fds[1]);
     const std::string number = ReadDisplayNumber(fds[0], 10s);
     close(fds[0]);

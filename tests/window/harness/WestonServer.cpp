@@ -1,0 +1,97 @@
+#include "tests/window/harness/WestonServer.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "tests/window/harness/ChildProcess.h"
+#include "tests/window/harness/Deadline.h"
+#include "tests/window/harness/SceneGraph.h"
+
+namespace vork::testing {
+namespace {
+
+constexpr const char* SocketName = "wayland-vork-test";
+
+std::string MakePrivateFolder() {
+    // mkdtemp makes it 0700, as XDG_RUNTIME_DIR must be.
+    std::string pattern = (std::filesystem::temp_directory_path() / "vork-weston-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a runtime folder for weston");
+    }
+    return pattern;
+}
+
+std::string HexColour(platform::Rgb c) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0xff%02x%02x%02x", c.R, c.G, c.B);
+    return text;
+}
+
+// No panel (its clock would change the picture), no start-up fade, no
+// on-screen keyboard client: only what the test's clients draw changes.
+void WriteConfig(const std::string& path) {
+    std::ofstream(path) << "[shell]\n"
+                        << "panel-position=none\n"
+                        << "background-color=" << HexColour(WestonServer::Background) << "\n"
+                        << "startup-animation=none\n"
+                        << "[input-method]\n"
+                        << "path=\n";
+}
+
+}  // namespace
+
+WestonServer::WestonServer(const XvfbServer& x) : folder_(MakePrivateFolder()) {
+    const std::string config = PrivatePath("weston.ini");
+    WriteConfig(config);
+    pid_ = SpawnChild({"weston", "--backend=x11-backend.so", "--use-pixman", "--debug", "--idle-time=0",
+                       "--width=" + std::to_string(OutputSize.X), "--height=" + std::to_string(OutputSize.Y),
+                       std::string("--socket=") + SocketName, "--config=" + config,
+                       "--log=" + PrivatePath("weston.log")},
+                      {"DISPLAY=" + x.DisplayName(), "XDG_RUNTIME_DIR=" + folder_}, -1, Discarded);
+    if (!WaitUntil([this] { return IsReady(); }, 10s, 20ms)) {
+        const std::string told = ReadPrivateFile("weston.log");
+        StopChild(pid_);
+        std::filesystem::remove_all(folder_);
+        throw std::runtime_error("weston did not start (is it installed?); its log:\n" + told);
+    }
+}
+
+WestonServer::~WestonServer() {
+    StopChild(pid_);
+    std::filesystem::remove_all(folder_);
+}
+
+std::vector<std::string> WestonServer::ClientEnvironment() const {
+    return {std::string("WAYLAND_DISPLAY=") + SocketName, "XDG_RUNTIME_DIR=" + folder_};
+}
+
+bool WestonServer::RunClient(const std::vector<std::string>& argv,
+                             const std::vector<std::string>& extraEnvironment) const {
+    std::vector<std::string> environment = ClientEnvironment();
+    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
+    return RunChild(argv, environment, 10s, Discarded) == 0;
+}
+
+std::string WestonServer::PrivatePath(std::string_view name) const { return folder_ + "/" + std::string(name); }
+
+std::string WestonServer::ReadPrivateFile(std::string_view name) const {
+    std::ostringstream text;
+    text << std::ifstream(PrivatePath(name)).rdbuf();
+    return text.str();
+}
+
+bool WestonServer::IsReady() const {
+    // Ready once the shell's client has put up the background: before that a
+    // screenshot would show whatever the output held.
+    const auto scene = ReadSceneGraph(*this);
+    return scene && std::any_of(scene->begin(), scene->end(), [](const SceneView& view) {
+               return view.Label.starts_with("background for output");
+           });
+}
+
+}  // namespace vork::testing

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+#include "tests/window/PictureAssertions.h"
+#include "tests/window/harness/ExpectedPictures.h"
+#include "tests/window/harness/OtherWindow.h"
+#include "tests/window/harness/Screenshot.h"
+#include "tests/window/wayland/WaylandTest.h"
+
+namespace vork::testing {
+namespace {
+
+using WaylandTitleScreen = WaylandTest;
+
+TEST_F(WaylandTitleScreen, ShowsTheTitlePixelForPixelInAClientAreaOfItsSize) {
+    const auto name = NameOfToplevel(game.Client());
+    ASSERT_TRUE(name) << game.Client().Label;
+    EXPECT_EQ(name->Title, GameFacts::TitleCaption);
+    EXPECT_EQ(name->AppId, "vork") << "desktops match it to vork.desktop for the icon";
+    EXPECT_EQ(game.Client().Area.Width(), GameFacts::ClientWidth);
+    EXPECT_EQ(game.Client().Area.Height(), GameFacts::ClientHeight);
+    EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 2s));
+}
+
+// weston draws no decorations: the title bar is the game's own (libdecor's),
+// a strip of its colour with the caption on it. Where it is not drawn the
+// desktop shows through, or one flat colour where weston takes it as opaque.
+bool LooksDrawn(const platform::Image& strip) {
+    const std::vector<platform::Rgb>& pixels = strip.Pixels();
+    return std::count(pixels.begin(), pixels.end(), WestonServer::Background) == 0 &&
+           std::count(pixels.begin(), pixels.end(), pixels.front()) < static_cast<std::ptrdiff_t>(pixels.size());
+}
+
+TEST_F(WaylandTitleScreen, ShowsItsTitleBarWhileIdle) {
+    ASSERT_TRUE(game.WaitForPicture(TitlePicture(), 2s));
+    const auto bar = game.TitleBar();
+    ASSERT_TRUE(bar) << "no decoration just above the client area";
+    ASSERT_TRUE(bar->Area.Top >= 0 && bar->Area.Height() > 0) << "the bar is off the output, at " << bar->Area;
+    // The pointer rests away from the window: only the game's own drawing
+    // may bring the bar onto the screen.
+    const auto barDrawn = [&] {
+        return WaitUntil(
+            [&] {
+                const auto shot = TakeScreenshot(desktop.Weston);
+                return shot && LooksDrawn(Crop(*shot, bar->Area));
+            },
+            2s);
+    };
+    EXPECT_TRUE(barDrawn()) << "the title bar at " << bar->Area << " is not drawn";
+
+    // Losing and regaining the focus redraws the decorations while the game
+    // itself has nothing new to show.
+    OtherWindow other(desktop.Weston);
+    ASSERT_TRUE(other.WaitUntilShown()) << "weston-simple-shm did not open";
+    ASSERT_TRUE(other.Close());
+    // Time for the game to take the focus back and answer it, so a bar about
+    // to be spoilt does not pass for drawn.
+    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(barDrawn()) << "after another window came and went, the title bar at " << bar->Area
+                            << " is not drawn";
+}
+
+}  // namespace
+}  // namespace vork::testing
