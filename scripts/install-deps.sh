@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-ttf-dev libwayland-dev fonts-liberation2
   libgtest-dev libbenchmark-dev
-  xvfb xdotool x11-apps imagemagick libx11-dev libxtst-dev libxdamage-dev libxfixes-dev
+  xvfb xdotool x11-apps imagemagick libx11-dev libxtst-dev libxdamage-dev libxfixes-dev libxss-dev
   # the Wayland window tests: weston nested on Xvfb, the title bar SDL draws
   # through libdecor, and Mesa's software EGL that SDL renders with there
   weston libdecor-0-plugin-1-cairo libgl1-mesa-dri

@@ -1,7 +1,5 @@
 #include "platform/sdl/DisplayConnection.h"
 
-#include <SDL_syswm.h>
-
 #include "platform/sdl/WaylandConnection.h"
 #include "platform/sdl/X11Connection.h"
 
@@ -19,18 +17,11 @@ public:
 
 }  // namespace
 
-std::unique_ptr<DisplayConnection> ConnectionOf(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info)) {
-        switch (info.subsystem) {
-            case SDL_SYSWM_X11:
-                return std::make_unique<X11Connection>(info.info.x11.display);
-            case SDL_SYSWM_WAYLAND:
-                return std::make_unique<WaylandConnection>(info.info.wl.display);
-            default:
-                break;
-        }
+std::unique_ptr<DisplayConnection> ConnectionOf(const WindowSystem& system) {
+    switch (system.Is) {
+        case WindowSystem::X11: return std::make_unique<X11Connection>(system.X11Display);
+        case WindowSystem::Wayland: return std::make_unique<WaylandConnection>(system.WaylandDisplay);
+        case WindowSystem::Other: break;
     }
     return std::make_unique<UnwatchedConnection>();
 }

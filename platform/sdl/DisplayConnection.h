@@ -2,7 +2,7 @@
 
 #include <memory>
 
-struct SDL_Window;
+#include "platform/sdl/WindowSystem.h"
 
 namespace vork::platform {
 
@@ -22,7 +22,6 @@ public:
     virtual bool HasQueuedInput(bool thorough) = 0;
 };
 
-// The connection of the driver `window` was created by.
-std::unique_ptr<DisplayConnection> ConnectionOf(SDL_Window* window);
+std::unique_ptr<DisplayConnection> ConnectionOf(const WindowSystem& system);
 
 }  // namespace vork::platform

@@ -1,17 +1,14 @@
 #include "platform/sdl/Presenter.h"
 
-#include <SDL_syswm.h>
-
 #include "platform/sdl/RendererPresenter.h"
 #include "platform/sdl/X11Presenter.h"
 
 namespace vork::platform {
 
-std::unique_ptr<Presenter> PresenterFor(SDL_Window* window, int width, int height) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11) {
-        if (auto direct = X11Presenter::Create(info.info.x11.display, info.info.x11.window, width, height, 1)) {
+std::unique_ptr<Presenter> PresenterFor(SDL_Window* window, const WindowSystem& system, int width, int height,
+                                        int scale) {
+    if (system.Is == WindowSystem::X11) {
+        if (auto direct = X11Presenter::Create(system.X11Display, system.X11Window, width, height, scale)) {
             return direct;
         }
     }

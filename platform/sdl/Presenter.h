@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/Image.h"
+#include "platform/sdl/WindowSystem.h"
 
 struct SDL_Window;
 
@@ -18,7 +19,9 @@ public:
     virtual void Present(const Image& picture, bool everything) = 0;
 };
 
-// The cheapest presenter the window's driver allows.
-std::unique_ptr<Presenter> PresenterFor(SDL_Window* window, int width, int height);
+// The cheapest presenter the window system allows, for a width x height
+// picture shown at `scale` window pixels per picture pixel.
+std::unique_ptr<Presenter> PresenterFor(SDL_Window* window, const WindowSystem& system, int width, int height,
+                                        int scale);
 
 }  // namespace vork::platform

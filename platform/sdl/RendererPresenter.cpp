@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -38,7 +39,18 @@ void RendererPresenter::Present(const Image& picture, bool everything) {
         const SDL_Rect area{changed.Left, changed.Top, changed.Right - changed.Left, changed.Bottom - changed.Top};
         SDL_UpdateTexture(texture_.get(), &area, picture.Row(changed.Top) + changed.Left, picture.Width() * 3);
     }
-    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+    // The largest whole scale that fits the window's pixels (twice the
+    // window's size on a Wayland output of scale 2), centred, with black
+    // bars around it if it does not fill them.
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
+    const int scale = std::max(1, std::min(width / picture.Width(), height / picture.Height()));
+    const SDL_Rect placed{(width - picture.Width() * scale) / 2, (height - picture.Height() * scale) / 2,
+                          picture.Width() * scale, picture.Height() * scale};
+    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+    SDL_RenderClear(renderer_.get());
+    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &placed);
     SDL_RenderPresent(renderer_.get());
 }
 

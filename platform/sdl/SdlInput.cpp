@@ -34,7 +34,9 @@ std::int16_t HeldButtons(std::uint32_t state) {
 
 }  // namespace
 
-SdlInput::SdlInput(MoveCoalescer& events) : events_(events) { SDL_AddEventWatch(&SdlInput::Watch, this); }
+SdlInput::SdlInput(MoveCoalescer& events, int scale) : events_(events), scale_(scale) {
+    SDL_AddEventWatch(&SdlInput::Watch, this);
+}
 
 SdlInput::~SdlInput() { SDL_DelEventWatch(&SdlInput::Watch, this); }
 
@@ -61,15 +63,22 @@ std::int16_t SdlInput::ModifiersOfButtonEvent(std::uint32_t timestamp) {
     return ModifierBits(SDL_GetModState());
 }
 
+// A window pixel belongs to the picture pixel it shows.
+float SdlInput::ToPicture(int windowPixels) const {
+    return static_cast<float>(windowPixels >= 0 ? windowPixels / scale_ : -((-windowPixels + scale_ - 1) / scale_));
+}
+
 bool SdlInput::Deliver(const SDL_Event& event) {
     switch (event.type) {
         case SDL_MOUSEMOTION:
-            events_.Move(HeldButtons(event.motion.state), ModifierBits(SDL_GetModState()),
-                         static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+            real_ = real_ ? WindowPoint{real_->X + event.motion.xrel, real_->Y + event.motion.yrel}
+                          : WindowPoint{event.motion.x, event.motion.y};
+            events_.Move(HeldButtons(event.motion.state), ModifierBits(SDL_GetModState()), ToPicture(event.motion.x),
+                         ToPicture(event.motion.y));
             return true;
         case SDL_MOUSEBUTTONDOWN:
             events_.Button(ButtonCode(event.button.button), ModifiersOfButtonEvent(event.button.timestamp),
-                           static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+                           ToPicture(event.button.x), ToPicture(event.button.y));
             return true;
         case SDL_QUIT:
             events_.Close();

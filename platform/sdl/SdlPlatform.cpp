@@ -32,11 +32,11 @@ std::uint64_t ClockSeed() {
 SdlPlatform::SdlPlatform(int clientWidth, int clientHeight, std::string_view caption, const Image& icon)
     : Platform(clientWidth, clientHeight),
       window_(clientWidth, clientHeight, caption, icon),
-      pointer_(window_.Get()),
-      presenter_(PresenterFor(window_.Get(), clientWidth, clientHeight)),
-      connection_(ConnectionOf(window_.Get())),
+      pointer_(window_.Get(), window_.System().Is, window_.Scale()),
+      presenter_(PresenterFor(window_.Get(), window_.System(), clientWidth, clientHeight, window_.Scale())),
+      connection_(ConnectionOf(window_.System())),
       wait_(*connection_, signals_.Fd()),
-      input_(Events()),
+      input_(Events(), window_.Scale()),
       random_(ClockSeed()) {}
 
 void SdlPlatform::ShowWindow() {
@@ -87,7 +87,13 @@ void SdlPlatform::TakeInput(const EventWait::Ready& ready) {
 }
 
 void SdlPlatform::Dispatch(const SDL_Event& event) {
-    if (input_.Deliver(event) || event.type != SDL_WINDOWEVENT) {
+    if (input_.Deliver(event)) {
+        if (event.type == SDL_MOUSEMOTION && input_.RealPointer()) {
+            pointer_.MovedTo(input_.RealPointer()->X, input_.RealPointer()->Y);
+        }
+        return;
+    }
+    if (event.type != SDL_WINDOWEVENT) {
         return;
     }
     switch (event.window.event) {
@@ -97,6 +103,12 @@ void SdlPlatform::Dispatch(const SDL_Event& event) {
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             pointer_.FocusGained();
+            // A Wayland title bar drawn for the new focus shows only with the
+            // window's next commit: an idle title screen must make one.
+            repaint_ = true;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            repaint_ = true;
             break;
         default:
             break;

@@ -20,20 +20,33 @@ SDL_Cursor* SystemCursor(SDL_SystemCursor shape) {
 
 void SdlPointer::Free::operator()(SDL_Cursor* cursor) const { SDL_FreeCursor(cursor); }
 
-SdlPointer::SdlPointer(SDL_Window* window)
+SdlPointer::SdlPointer(SDL_Window* window, WindowSystem::Kind system, int scale)
     : window_(window),
+      system_(system),
+      scale_(scale),
       arrow_(SystemCursor(SDL_SYSTEM_CURSOR_ARROW)),
       crossHair_(SystemCursor(SDL_SYSTEM_CURSOR_CROSSHAIR)) {}
 
-SdlPointer::~SdlPointer() { SDL_SetWindowMouseRect(window_, nullptr); }
+SdlPointer::~SdlPointer() { Hold(std::nullopt); }
 
 void SdlPointer::SetShape(MousePointer shape) {
     SDL_SetCursor(shape == MousePointer::CrossHair ? crossHair_.get() : arrow_.get());
 }
 
 void SdlPointer::Hold(std::optional<ClientRect> area) {
-    area_ = area;
+    if (area) {
+        area_ = ClientRect{area->Left * scale_, area->Top * scale_, area->Right * scale_, area->Bottom * scale_};
+    } else {
+        area_.reset();
+    }
     Apply();
+    // A player in a rally is at the screen; one looking at the title may
+    // have walked away, and the screensaver is then welcome.
+    if (area_) {
+        SDL_DisableScreenSaver();
+    } else {
+        SDL_EnableScreenSaver();
+    }
 }
 
 void SdlPointer::FocusGained() {
@@ -42,7 +55,24 @@ void SdlPointer::FocusGained() {
     }
 }
 
+void SdlPointer::MovedTo(int x, int y) {
+    const bool inside =
+        area_ && x >= area_->Left && x < area_->Right && y >= area_->Top && y < area_->Bottom;
+    // A Wayland compositor may hold the pointer only from a request made
+    // while it is inside the area (weston does so): when the pointer comes
+    // in from outside, the hold is asked for again.
+    if (inside && !inside_) {
+        Apply();
+    }
+    inside_ = inside;
+}
+
 void SdlPointer::Apply() {
+    // On X11 the barriers of SDL's hold stop relative motion only; a grab
+    // keeps tablets and remote desktops, which move the pointer absolutely,
+    // in the window too, and SDL still reports positions inside the area.
+    const bool grab = area_.has_value() && system_ == WindowSystem::X11;
+    SDL_SetWindowMouseGrab(window_, grab ? SDL_TRUE : SDL_FALSE);
     if (!area_) {
         SDL_SetWindowMouseRect(window_, nullptr);
         return;

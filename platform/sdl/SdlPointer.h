@@ -4,17 +4,18 @@
 #include <optional>
 
 #include "platform/Platform.h"
+#include "platform/sdl/WindowSystem.h"
 
 struct SDL_Window;
 struct SDL_Cursor;
 
 namespace vork::platform {
 
-// The pointer over the game window: its shape, and the hold that keeps it
-// in one part of the client area.
+// The pointer over the game window: its shape, and the hold that keeps it in
+// one part of the client area, given in picture pixels.
 class SdlPointer {
 public:
-    explicit SdlPointer(SDL_Window* window);
+    SdlPointer(SDL_Window* window, WindowSystem::Kind system, int scale);
     ~SdlPointer();
     SdlPointer(const SdlPointer&) = delete;
     SdlPointer& operator=(const SdlPointer&) = delete;
@@ -24,6 +25,9 @@ public:
     // SDL drops the hold when the window loses the focus and would restore
     // it only once the pointer re-entered the window.
     void FocusGained();
+    // Where the pointer really is, in window pixels, before SDL keeps the
+    // reported position inside the hold.
+    void MovedTo(int x, int y);
 
 private:
     struct Free {
@@ -32,9 +36,12 @@ private:
     void Apply();
 
     SDL_Window* window_;
+    WindowSystem::Kind system_;
+    int scale_;
     std::unique_ptr<SDL_Cursor, Free> arrow_;
     std::unique_ptr<SDL_Cursor, Free> crossHair_;
-    std::optional<ClientRect> area_;
+    std::optional<ClientRect> area_;  // in window pixels
+    bool inside_ = false;
 };
 
 }  // namespace vork::platform

@@ -7,9 +7,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sdl/VideoDriverChoice.h"
+
 namespace vork::platform {
 
 SdlSession::SdlSession() {
+    // Launchers and docks match the window to its desktop entry and icon by
+    // this: the X11 class and the Wayland app id, which SDL reads as it starts.
+    setenv("SDL_VIDEO_X11_WMCLASS", VORK_APP_ID, 1);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", VORK_APP_ID, 1);
+    ChooseVideoDriver();
+    // The screensaver is held off only while a rally is played.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // The game watches the termination signals itself, race-free.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // The click that brings the window to the front must count like any other.
@@ -27,10 +36,10 @@ SdlSession::SdlSession() {
         SDL_Quit();
         throw std::runtime_error("no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?)");
     }
-    // On X11 a 240 x 335 picture goes to the screen fastest, and with a tenth
-    // of the memory, through SDL's software renderer drawing straight into
-    // shared memory; by default SDL would route it through OpenGL. Elsewhere
-    // (Wayland has no such path) SDL picks the renderer.
+    // On X11 the picture is written into the window directly; should that
+    // ever be impossible, SDL's software renderer still beats its default
+    // route through OpenGL, which costs ten times the memory. On Wayland
+    // SDL picks the renderer.
     if (driver == "x11") {
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");

@@ -2,8 +2,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
+
+#include "platform/sdl/X11Window.h"
 
 namespace vork::platform {
 
@@ -16,10 +19,17 @@ void SdlWindow::Destroy::operator()(SDL_Window* window) const {
 SdlWindow::SdlWindow(int clientWidth, int clientHeight, std::string_view caption, const Image& icon) {
     const std::string title(caption);
     // Not resizable: SDL then sets the minimum and maximum size hints to the size.
+    // High-DPI: on Wayland the compositor then asks for buffers at its
+    // output scale instead of stretching, and blurring, a small one.
     window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, clientWidth,
-                                   clientHeight, SDL_WINDOW_HIDDEN));
+                                   clientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI));
     if (!window_) {
         throw std::runtime_error(std::string("cannot create the window: ") + SDL_GetError());
+    }
+    system_ = WindowSystemOf(window_.get());
+    if (system_.Is == WindowSystem::X11) {
+        ScaleForX11Desktop(clientWidth, clientHeight);
+        x11::OfferOnlyMoveAndClose(system_.X11Display, system_.X11Window);
     }
     Image pixels = icon;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.Row(0), icon.Width(), icon.Height(), 24,
@@ -27,6 +37,22 @@ SdlWindow::SdlWindow(int clientWidth, int clientHeight, std::string_view caption
     if (surface != nullptr) {
         SDL_SetWindowIcon(window_.get(), surface);
         SDL_FreeSurface(surface);
+    }
+}
+
+// X11 leaves scaling to each program: the desktop's whole scale, as large as
+// still fits the screen.
+void SdlWindow::ScaleForX11Desktop(int clientWidth, int clientHeight) {
+    SDL_Rect usable{};
+    int fits = 1;
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_.get()), &usable) == 0) {
+        fits = std::max(1, std::min(usable.w / clientWidth, usable.h / clientHeight));
+    }
+    scale_ = std::min(x11::DesktopScale(system_.X11Display), fits);
+    if (scale_ > 1) {
+        SDL_SetWindowSize(window_.get(), clientWidth * scale_, clientHeight * scale_);
+        // Placed for the small size, the large window would run off the screen.
+        SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
 }
 

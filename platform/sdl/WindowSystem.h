@@ -1,0 +1,20 @@
+#pragma once
+
+struct SDL_Window;
+struct wl_display;
+typedef struct _XDisplay Display;
+
+namespace vork::platform {
+
+// The window system under an SDL window, and its handles where the game
+// talks to it directly.
+struct WindowSystem {
+    enum Kind { X11, Wayland, Other } Is = Other;
+    Display* X11Display = nullptr;
+    unsigned long X11Window = 0;
+    wl_display* WaylandDisplay = nullptr;
+};
+
+WindowSystem WindowSystemOf(SDL_Window* window);
+
+}  // namespace vork::platform
