@@ -65,7 +65,14 @@ void EndGame(GameSession& game, Way way) {
 std::optional<std::string> PlayAndEnd(XDesktop& desktop, Way way, Moment moment, std::chrono::milliseconds delay) {
     GameSession game(desktop);
     if (!game.WaitForWindow()) {
-        return "no window within 5 s";
+        std::ostringstream problem;
+        problem << "no window within 5 s; the game ";
+        if (const auto end = game.Process().WaitForExit(0ms)) {
+            problem << *end;
+        } else {
+            problem << "is still running";
+        }
+        return problem.str() + ", its output:\n" + game.Process().Output();
     }
     if (moment == Moment::Rally) {
         game.ClickToPlay();

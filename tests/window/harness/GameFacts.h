@@ -9,6 +9,8 @@
 namespace vork::testing::GameFacts {
 
 inline constexpr std::string_view TitleCaption = "vorK";
+// The X11 window class and Wayland app id, as the desktop entry is named.
+inline constexpr std::string_view AppId = VORK_APP_ID;
 inline constexpr int ClientWidth = 240;
 inline constexpr int ClientHeight = 335;
 

@@ -49,7 +49,7 @@ std::string ReadFile(const std::string& path) {
 }  // namespace
 
 GameProcess::GameProcess(const std::string& display, const std::string& binary)
-    : GameProcess(std::vector<std::string>{"DISPLAY=" + display, "SDL_VIDEODRIVER=x11"}, binary) {}
+    : GameProcess(std::vector<std::string>{"DISPLAY=" + display, "WAYLAND_DISPLAY="}, binary) {}
 
 GameProcess::GameProcess(const std::vector<std::string>& environment, const std::string& binary)
     : outputPath_(NewOutputFile()), pid_(SpawnChild({binary}, environment, -1, outputPath_)) {}

@@ -26,6 +26,7 @@ const char* GameBinary();
 // The game, running on `display` until it ends or the object goes.
 class GameProcess {
 public:
+    // On an X11 desktop: no Wayland compositor in sight, no driver forced.
     explicit GameProcess(const std::string& display, const std::string& binary = GameBinary());
     // With its own environment variables ("NAME=value").
     GameProcess(const std::vector<std::string>& environment, const std::string& binary = GameBinary());

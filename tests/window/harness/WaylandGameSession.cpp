@@ -15,8 +15,6 @@ std::vector<std::string> GameEnvironment(const WestonDesktop& desktop) {
     // As in a desktop session with XWayland: an X server is there too, and
     // the game must still choose Wayland.
     environment.push_back("DISPLAY=" + desktop.Xvfb.DisplayName());
-    // FORCED: delete this line once the game picks Wayland by itself when WAYLAND_DISPLAY is set.
-    environment.push_back("SDL_VIDEODRIVER=wayland");
     return environment;
 }
 

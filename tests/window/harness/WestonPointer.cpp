@@ -1,5 +1,7 @@
 #include "tests/window/harness/WestonPointer.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "tests/window/harness/WestonServer.h"
@@ -51,6 +53,15 @@ void WestonPointer::Push(Edge edge) {
             MoveTo({0, at_.Y});
             MoveTo({Last.X, at_.Y});
             break;
+    }
+}
+
+void WestonPointer::Glide(Point to) {
+    constexpr int Step = 8;
+    const Point from = at_;
+    const int steps = std::max(std::abs(to.X - from.X), std::abs(to.Y - from.Y)) / Step + 1;
+    for (int i = 1; i <= steps; ++i) {
+        MoveTo({from.X + (to.X - from.X) * i / steps, from.Y + (to.Y - from.Y) * i / steps});
     }
 }
 

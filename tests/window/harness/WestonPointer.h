@@ -32,6 +32,8 @@ public:
     // Sweeps across the whole output towards `edge`, ending on it: a push far
     // enough to take a held pointer to that side of its hold from anywhere.
     void Push(Edge edge);
+    // Moves to `to` a few pixels at a time, as a hand on a mouse does.
+    void Glide(Point to);
     void Click(int button);
 
 private:

@@ -45,14 +45,21 @@ void WriteConfig(const std::string& path) {
 
 }  // namespace
 
-WestonServer::WestonServer(const XvfbServer& x) : folder_(MakePrivateFolder()) {
+WestonServer::WestonServer(const XvfbServer& x)
+    : WestonServer("--backend=x11-backend.so", {"DISPLAY=" + x.DisplayName()}) {}
+
+WestonServer::WestonServer(WithoutSeat) : WestonServer("--backend=headless-backend.so", {}) {}
+
+WestonServer::WestonServer(const std::string& backend, std::vector<std::string> environment)
+    : folder_(MakePrivateFolder()) {
     const std::string config = PrivatePath("weston.ini");
     WriteConfig(config);
-    pid_ = SpawnChild({"weston", "--backend=x11-backend.so", "--use-pixman", "--debug", "--idle-time=0",
+    environment.push_back("XDG_RUNTIME_DIR=" + folder_);
+    pid_ = SpawnChild({"weston", backend, "--use-pixman", "--debug", "--idle-time=0",
                        "--width=" + std::to_string(OutputSize.X), "--height=" + std::to_string(OutputSize.Y),
                        std::string("--socket=") + SocketName, "--config=" + config,
                        "--log=" + PrivatePath("weston.log")},
-                      {"DISPLAY=" + x.DisplayName(), "XDG_RUNTIME_DIR=" + folder_}, -1, Discarded);
+                      environment, -1, Discarded);
     if (!WaitUntil([this] { return IsReady(); }, 10s, 20ms)) {
         const std::string told = ReadPrivateFile("weston.log");
         StopChild(pid_);

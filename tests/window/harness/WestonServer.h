@@ -24,6 +24,10 @@ public:
     static constexpr platform::Rgb Background{32, 64, 96};
 
     explicit WestonServer(const XvfbServer& x);
+    // Headless instead, as a kiosk's compositor may run: no input devices,
+    // so no seat at all.
+    struct WithoutSeat {};
+    explicit WestonServer(WithoutSeat);
     ~WestonServer();
     WestonServer(const WestonServer&) = delete;
     WestonServer& operator=(const WestonServer&) = delete;
@@ -39,6 +43,7 @@ public:
     std::string ReadPrivateFile(std::string_view name) const;
 
 private:
+    WestonServer(const std::string& backend, std::vector<std::string> environment);
     bool IsReady() const;
 
     std::string folder_;

@@ -186,6 +186,37 @@ Point PointerOnScreen(XConnection& x) {
     return screen;
 }
 
+std::optional<std::pair<std::string, std::string>> WindowClass(XConnection& x, ::Window window) {
+    XClassHint hint{};
+    if (XGetClassHint(x.Get(), window, &hint) == 0) {
+        return std::nullopt;
+    }
+    std::pair<std::string, std::string> names{hint.res_name, hint.res_class};
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return names;
+}
+
+std::optional<std::vector<long>> MotifHints(XConnection& x, ::Window window) {
+    const Atom property = XInternAtom(x.Get(), "_MOTIF_WM_HINTS", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(x.Get(), window, property, 0, 5, False, property, &type, &format, &count, &after, &data) !=
+            Success ||
+        data == nullptr) {
+        return std::nullopt;
+    }
+    std::unique_ptr<unsigned char, XFreeDeleter<unsigned char>> owned(data);
+    if (format != 32) {
+        return std::nullopt;
+    }
+    const auto* values = reinterpret_cast<const long*>(data);
+    return std::vector<long>(values, values + count);
+}
+
 void SendDeleteWindow(XConnection& x, ::Window window) {
     XEvent event{};
     event.xclient.type = ClientMessage;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/Image.h"
 #include "tests/window/harness/Geometry.h"
@@ -31,6 +32,10 @@ std::optional<std::pair<Point, Point>> SizeLimits(XConnection& x, ::Window windo
 // The pointer's hot spot relative to the window's top-left (it may lie outside).
 std::optional<Point> PointerInClient(XConnection& x, ::Window window);
 Point PointerOnScreen(XConnection& x);
+// The window's class (WM_CLASS): its instance name and class name.
+std::optional<std::pair<std::string, std::string>> WindowClass(XConnection& x, ::Window window);
+// The Motif window manager hints: flags, functions, decorations, input mode.
+std::optional<std::vector<long>> MotifHints(XConnection& x, ::Window window);
 // The close request a window manager sends when its close button is pressed.
 void SendDeleteWindow(XConnection& x, ::Window window);
 

@@ -6,10 +6,13 @@
 namespace vork::testing {
 namespace {
 
-using WaylandRally = WaylandTest;
+// Started from a click in the player's half, or above it: the hold must
+// take the pointer as soon as it comes into the half.
+class WaylandRally : public WaylandTest, public ::testing::WithParamInterface<Point> {};
 
-TEST_F(WaylandRally, HoldsThePointerAtEveryEdgeOfThePlayersHalf) {
-    StartRally();
+TEST_P(WaylandRally, HoldsThePointerAtEveryEdgeOfThePlayersHalf) {
+    StartRally(GetParam());
+    desktop.Pointer.Glide(game.OnOutput(GameFacts::RestingClick));
     // The mallet's top-left follows the pointer's hot spot.
     const Box& area = GameFacts::PlayerArea;
     struct Push {
@@ -18,8 +21,8 @@ TEST_F(WaylandRally, HoldsThePointerAtEveryEdgeOfThePlayersHalf) {
         int Point::*Axis;
         int HeldAt;
     };
-    for (const Push push : {Push{"up", Edge::Top, &Point::Y, area.Top},
-                            Push{"down", Edge::Bottom, &Point::Y, area.Bottom - 1},
+    for (const Push push : {Push{"down", Edge::Bottom, &Point::Y, area.Bottom - 1},
+                            Push{"up", Edge::Top, &Point::Y, area.Top},
                             Push{"left", Edge::Left, &Point::X, area.Left},
                             Push{"right", Edge::Right, &Point::X, area.Right - 1}}) {
         desktop.Pointer.Push(push.Towards);
@@ -34,6 +37,12 @@ TEST_F(WaylandRally, HoldsThePointerAtEveryEdgeOfThePlayersHalf) {
             << "pushed " << push.Name << ", the mallet is at " << mallet.value_or(Box{-1, -1, -1, -1});
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(FromAClick, WaylandRally,
+                         ::testing::Values(GameFacts::RestingClick, Point{GameFacts::RestingClick.X, 100}),
+                         [](const auto& info) {
+                             return GameFacts::PlayerArea.Contains(info.param) ? "InsideTheHalf" : "AboveTheHalf";
+                         });
 
 }  // namespace
 }  // namespace vork::testing

@@ -13,9 +13,9 @@ class WaylandTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(game.WaitForWindow()) << "no window of the game on weston within 5 s"; }
 
-    // A one-puck rally, from a click inside the player's half, where the mallet then rests.
-    void StartRally() {
-        game.ClickToPlay();
+    // A one-puck rally, from a click where the mallet then rests.
+    void StartRally(Point at = GameFacts::RestingClick) {
+        game.ClickToPlay(at);
         ASSERT_TRUE(game.WaitForPuck()) << "no puck on the table within 2 s of the click";
     }
 

@@ -19,7 +19,7 @@ TEST_F(WaylandTitleScreen, ShowsTheTitlePixelForPixelInAClientAreaOfItsSize) {
     const auto name = NameOfToplevel(game.Client());
     ASSERT_TRUE(name) << game.Client().Label;
     EXPECT_EQ(name->Title, GameFacts::TitleCaption);
-    EXPECT_EQ(name->AppId, "vork") << "desktops match it to vork.desktop for the icon";
+    EXPECT_EQ(name->AppId, GameFacts::AppId) << "desktops match it to the desktop entry for the icon";
     EXPECT_EQ(game.Client().Area.Width(), GameFacts::ClientWidth);
     EXPECT_EQ(game.Client().Area.Height(), GameFacts::ClientHeight);
     EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 2s));

@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "tests/window/harness/GameSession.h"
+#include "tests/window/harness/WestonServer.h"
+#include "tests/window/harness/WindowQueries.h"
+
+namespace vork::testing {
+namespace {
+
+// SDL 2.26 crashes starting its Wayland driver on a compositor that offers
+// no seat; the game must see that coming and open its window on X11.
+TEST(WaylandFallback, ACompositorWithoutASeatLeavesTheGameToX11) {
+    XDesktop desktop;
+    const WestonServer seatless{WestonServer::WithoutSeat{}};
+    std::vector<std::string> environment = seatless.ClientEnvironment();
+    environment.push_back("DISPLAY=" + desktop.Server.DisplayName());
+    GameProcess game(environment);
+    EXPECT_TRUE(WaitUntil([&] { return FindWindowByCaption(desktop.X, GameFacts::TitleCaption).has_value(); }, 5s))
+        << "no window on X11; the game " << game.WaitForExit(0ms).value_or(ProcessEnd{}) << "\n" << game.Output();
+    game.SendSignal(SIGTERM);
+    const auto end = game.WaitForExit(2000ms);
+    ASSERT_TRUE(end);
+    EXPECT_TRUE(end->ExitedWith(0)) << *end;
+}
+
+}  // namespace
+}  // namespace vork::testing
