@@ -3,6 +3,7 @@
 #include "tests/window/WindowTest.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/PictureProbe.h"
+#include "tests/window/harness/Screenshots.h"
 #include "tests/window/harness/WindowQueries.h"
 
 namespace vork::testing {
@@ -27,7 +28,8 @@ TEST_F(TitleScreen, ShowsTheTitlePixelForPixel) {
     const auto shot = game.Grab();
     ASSERT_TRUE(shot);
     const auto difference = ComparePictures(expected, *shot);
-    EXPECT_FALSE(difference) << *difference;
+    ASSERT_FALSE(difference) << *difference;
+    EXPECT_TRUE(SaveScreenshot(*shot, "title"));
 }
 
 TEST_F(TitleScreen, RepaintsWhatAnotherWindowCovered) {
