@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev fonts-liberation2
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-apps imagemagick libx11-dev libxtst-dev libxdamage-dev libxfixes-dev
+  zlib1g-dev dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()
