@@ -4,6 +4,8 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vork::assets {
 
@@ -46,11 +48,38 @@ constexpr std::array<std::string_view, IconSize> IconArt{{
     "00cccccccccccccccccccccccccccc00",
 }};
 
+// The background is whatever of the corners' colour can be reached from the
+// picture's edge without crossing the rim. The drop shadows share that colour
+// but lie within the rim, so they stay part of the tile.
+std::vector<bool> OutsideTile(const platform::Image& icon) {
+    const platform::Rgb background = icon.At(0, 0);
+    std::vector<bool> outside(static_cast<std::size_t>(IconSize * IconSize), false);
+    std::vector<std::pair<int, int>> pending;
+    for (int i = 0; i < IconSize; ++i) {
+        pending.insert(pending.end(), {{i, 0}, {i, IconSize - 1}, {0, i}, {IconSize - 1, i}});
+    }
+    while (!pending.empty()) {
+        const auto [x, y] = pending.back();
+        pending.pop_back();
+        if (!icon.Contains(x, y) || outside[y * IconSize + x] || icon.At(x, y) != background) {
+            continue;
+        }
+        outside[y * IconSize + x] = true;
+        pending.insert(pending.end(), {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}});
+    }
+    return outside;
+}
+
 }  // namespace
 
 const platform::Image& Icon() {
     static const platform::Image icon = DecodePaletteArt(IconArt, IconSize, IconSize);
     return icon;
+}
+
+bool IconTileCovers(int x, int y) {
+    static const std::vector<bool> outside = OutsideTile(Icon());
+    return !outside[y * IconSize + x];
 }
 
 }  // namespace vork::assets

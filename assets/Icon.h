@@ -9,4 +9,9 @@ inline constexpr int IconSize = 32;
 // The window icon: the title's lettering on a rounded navy tile.
 const platform::Image& Icon();
 
+// Whether the icon's pixel at (x, y) belongs to the tile. The corners its
+// rounding leaves out are background: black in the window icon, which has
+// nothing behind it, transparent in the icon files a desktop shows.
+bool IconTileCovers(int x, int y);
+
 }  // namespace vork::assets

@@ -1,5 +1,6 @@
 #include "assets/Bmp.h"
 #include "tests/assets/BmpBytes.h"
+#include "tests/assets/Gradient.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,8 @@ namespace {
 using platform::Image;
 using Bytes = std::vector<unsigned char>;
 using testing::FieldAt;
+using testing::Gradient;
 using testing::PatchField;
-
-// Every pixel different, so a swapped row, column or channel shows up.
-Image Gradient(int width, int height) {
-    Image image(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.Set(x, y, {static_cast<std::uint8_t>(x * 17 + 1), static_cast<std::uint8_t>(y * 29 + 2),
-                             static_cast<std::uint8_t>(x * 7 + y * 3 + 3)});
-        }
-    }
-    return image;
-}
 
 TEST(Bmp, RoundTripsEveryRowPadding) {
     // Widths 1-4 give 3, 2, 1 and 0 bytes of padding per row.

@@ -48,6 +48,21 @@ TEST(Icon, IsA32PixelSquareInVgaColours) {
     EXPECT_TRUE(std::includes(ClassicVga.begin(), ClassicVga.end(), used.begin(), used.end()));
 }
 
+TEST(Icon, TileLeavesOutOnlyItsRoundedCorners) {
+    // Three pixels at each corner, where the rim turns; the drop shadows,
+    // though of the same colour, are inside.
+    int outside = 0;
+    for (int y = 0; y < IconSize; ++y) {
+        for (int x = 0; x < IconSize; ++x) {
+            if (!IconTileCovers(x, y)) {
+                ++outside;
+                EXPECT_LE(std::min(x, IconSize - 1 - x) + std::min(y, IconSize - 1 - y), 1) << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_EQ(outside, 12);
+}
+
 TEST(PaletteArt, MapsHexDigitsToPaletteEntries) {
     const std::array<std::string_view, 2> rows{"09aF", "c4e7"};
     const platform::Image image = DecodePaletteArt(rows, 4, 2);

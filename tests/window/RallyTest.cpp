@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "tests/window/WindowTest.h"
 #include "tests/window/harness/Cover.h"
 #include "tests/window/harness/CursorProbe.h"
 #include "tests/window/harness/PictureProbe.h"
+#include "tests/window/harness/Screenshots.h"
 
 namespace vork::testing {
 namespace {
@@ -108,14 +110,19 @@ TEST_F(Rally, ShowsACrossHair) {
 TEST_F(Rally, ShiftClickServesTwoPucks) {
     game.ClickToPlay(GameFacts::RestingClick, true);
     std::size_t most = 0;
-    EXPECT_TRUE(WaitUntil(
+    std::optional<platform::Image> twoPucks;
+    ASSERT_TRUE(WaitUntil(
         [&] {
-            const auto shot = game.Grab();
+            auto shot = game.Grab();
             most = shot ? std::max(most, FindPucks(*shot).size()) : most;
+            if (most == 2) {
+                twoPucks = std::move(shot);
+            }
             return most == 2;
         },
         2s, 1ms))
         << "at most " << most << " pucks seen";
+    EXPECT_TRUE(SaveScreenshot(*twoPucks, "rally"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tests/window/harness/Cover.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/PictureProbe.h"
+#include "tests/window/harness/Screenshots.h"
 #include "tests/window/harness/WindowQueries.h"
 
 namespace vork::testing {
@@ -23,7 +24,8 @@ TEST_F(TitleScreen, WindowHasItsFixedSize) {
 }
 
 TEST_F(TitleScreen, ShowsTheTitlePixelForPixel) {
-    EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 2s));
+    ASSERT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 2s));
+    EXPECT_TRUE(SaveScreenshot(*game.Grab(), "title"));
 }
 
 TEST_F(TitleScreen, RepaintsWhatAnotherWindowCovered) {

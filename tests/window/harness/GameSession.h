@@ -28,7 +28,9 @@ struct XDesktop {
 // One run of the game on a desktop, seen from outside.
 class GameSession {
 public:
-    explicit GameSession(XDesktop& desktop) : desktop_(desktop), game_(desktop.Server.DisplayName()) {}
+    // `binary` is the game built alongside the harness unless another copy is named.
+    explicit GameSession(XDesktop& desktop, const std::string& binary = GameBinary())
+        : desktop_(desktop), game_(desktop.Server.DisplayName(), binary) {}
 
     // Looks for the window by its title; false if it did not appear in time.
     bool WaitForWindow(Clock::duration timeout = 5s);
