@@ -82,27 +82,12 @@ protected:
     std::optional<GameSession> game;
 };
 
-// Every table pixel a 2 x 2 block of one colour, the blocks the table.
-std::optional<platform::Image> Halved(const platform::Image& shot) {
-    platform::Image half(shot.Width() / 2, shot.Height() / 2);
-    for (int y = 0; y < half.Height(); ++y) {
-        for (int x = 0; x < half.Width(); ++x) {
-            const platform::Rgb c = shot.At(2 * x, 2 * y);
-            if (shot.At(2 * x + 1, 2 * y) != c || shot.At(2 * x, 2 * y + 1) != c || shot.At(2 * x + 1, 2 * y + 1) != c) {
-                return std::nullopt;
-            }
-            half.Set(x, y, c);
-        }
-    }
-    return half;
-}
-
 TEST_F(DenseScreen, ShowsTheTableTwiceAsLargeAndCrisp) {
     EXPECT_EQ(ClientSize(desktop.X, game->Window()), (Point{2 * GameFacts::ClientWidth, 2 * GameFacts::ClientHeight}));
     EXPECT_TRUE(ComesToShow(
         [&]() -> std::optional<platform::Image> {
             const auto shot = game->Grab();
-            return shot ? Halved(*shot) : std::nullopt;
+            return shot ? Shrunk(*shot, 2) : std::nullopt;
         },
         TitlePicture(), 2s));
 }

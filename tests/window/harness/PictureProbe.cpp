@@ -114,4 +114,22 @@ int CountPixels(const platform::Image& picture, platform::Rgb colour, const std:
     }));
 }
 
+std::optional<platform::Image> Shrunk(const platform::Image& shot, int factor) {
+    platform::Image small(shot.Width() / factor, shot.Height() / factor);
+    for (int y = 0; y < shot.Height(); ++y) {
+        for (int x = 0; x < shot.Width(); ++x) {
+            const platform::Rgb block = shot.At(x - x % factor, y - y % factor);
+            if (shot.At(x, y) != block) {
+                return std::nullopt;
+            }
+        }
+    }
+    for (int y = 0; y < small.Height(); ++y) {
+        for (int x = 0; x < small.Width(); ++x) {
+            small.Set(x, y, shot.At(x * factor, y * factor));
+        }
+    }
+    return small;
+}
+
 }  // namespace vork::testing

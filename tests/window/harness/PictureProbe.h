@@ -26,5 +26,9 @@ std::vector<Box> FindPucks(const platform::Image& picture);
 // The player's mallet: the blue below the centre line, where the CPU's never goes.
 std::optional<Box> FindPlayerMallet(const platform::Image& picture);
 int CountPixels(const platform::Image& picture, platform::Rgb colour, const std::vector<Point>& where);
+// A picture shown `factor` times as large, back at its own size: nullopt
+// unless every factor x factor block is one colour, as whole-number,
+// nearest-neighbour scaling makes it.
+std::optional<platform::Image> Shrunk(const platform::Image& shot, int factor);
 
 }  // namespace vork::testing

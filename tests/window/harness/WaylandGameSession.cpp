@@ -60,7 +60,9 @@ std::optional<platform::Image> WaylandGameSession::Grab() {
     if (!shot) {
         return std::nullopt;
     }
-    return Crop(*shot, Client().Area);
+    const Box& area = Client().Area;
+    const int scale = desktop_.Weston.Scale();
+    return Crop(*shot, {area.Left * scale, area.Top * scale, area.Right * scale, area.Bottom * scale});
 }
 
 bool WaylandGameSession::WaitForPicture(const platform::Image& picture, Clock::duration timeout) {

@@ -19,7 +19,12 @@ namespace vork::testing {
 // A private Wayland desktop: weston on its own X server, and a user's hand
 // on weston's pointer.
 struct WestonDesktop {
-    WestonDesktop() : Weston(Xvfb), X(Xvfb.DisplayName()), Pointer(X, Xvfb.DisplayName()) {}
+    // `scale`: weston's output scale; its window on the X server is that much larger.
+    explicit WestonDesktop(int scale = 1)
+        : Xvfb({1024 * scale, 768 * scale}),
+          Weston(Xvfb, scale),
+          X(Xvfb.DisplayName()),
+          Pointer(X, Xvfb.DisplayName(), scale) {}
 
     XvfbServer Xvfb;
     WestonServer Weston;
@@ -40,6 +45,7 @@ public:
     // The decoration drawn in a strip just above the client area, as wide as it.
     std::optional<SceneView> TitleBar();
 
+    // The client area as the output shows it, in device pixels.
     std::optional<platform::Image> Grab();
     bool WaitForPicture(const platform::Image& picture, Clock::duration timeout);
     // Rests the pointer at `at` after a fast approach, then clicks the left button.

@@ -14,7 +14,7 @@ constexpr Point Last{WestonServer::OutputSize.X - 1, WestonServer::OutputSize.Y 
 
 }  // namespace
 
-WestonPointer::WestonPointer(XConnection& x, const std::string& display) : input_(display) {
+WestonPointer::WestonPointer(XConnection& x, const std::string& display, int scale) : input_(display), scale_(scale) {
     const auto window = FindWindowByCaption(x, "Weston Compositor - screen0");
     if (!window) {
         throw std::runtime_error("weston's output window is not on the X server");
@@ -31,7 +31,7 @@ void WestonPointer::PlaceAt(Point at) {
 }
 
 void WestonPointer::MoveTo(Point at) {
-    input_.MoveTo(output_, at.X, at.Y);
+    input_.MoveTo(output_, at.X * scale_, at.Y * scale_);
     at_ = at;
 }
 

@@ -21,7 +21,8 @@ class WestonPointer {
 public:
     // Starts resting in the output's bottom-right corner, where weston
     // places no part of the first window it opens.
-    WestonPointer(XConnection& x, const std::string& display);
+    // `scale`: weston's device pixels per output pixel.
+    WestonPointer(XConnection& x, const std::string& display, int scale = 1);
 
     // Puts the pointer exactly at `at` by taking the X pointer off weston's
     // window and back in. Never during a hold: it would break out of it.
@@ -38,6 +39,7 @@ public:
 
 private:
     Xdotool input_;
+    int scale_;
     ::Window output_ = None;
     Point at_;  // where the X pointer is
 };

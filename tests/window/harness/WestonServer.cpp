@@ -45,21 +45,23 @@ void WriteConfig(const std::string& path) {
 
 }  // namespace
 
-WestonServer::WestonServer(const XvfbServer& x)
-    : WestonServer("--backend=x11-backend.so", {"DISPLAY=" + x.DisplayName()}) {}
+WestonServer::WestonServer(const XvfbServer& x, int scale)
+    : WestonServer({"--backend=x11-backend.so", "--scale=" + std::to_string(scale)}, {"DISPLAY=" + x.DisplayName()},
+                   scale) {}
 
-WestonServer::WestonServer(WithoutSeat) : WestonServer("--backend=headless-backend.so", {}) {}
+WestonServer::WestonServer(WithoutSeat) : WestonServer({"--backend=headless-backend.so"}, {}, 1) {}
 
-WestonServer::WestonServer(const std::string& backend, std::vector<std::string> environment)
-    : folder_(MakePrivateFolder()) {
+WestonServer::WestonServer(const std::vector<std::string>& backend, std::vector<std::string> environment, int scale)
+    : folder_(MakePrivateFolder()), scale_(scale) {
     const std::string config = PrivatePath("weston.ini");
     WriteConfig(config);
     environment.push_back("XDG_RUNTIME_DIR=" + folder_);
-    pid_ = SpawnChild({"weston", backend, "--use-pixman", "--debug", "--idle-time=0",
-                       "--width=" + std::to_string(OutputSize.X), "--height=" + std::to_string(OutputSize.Y),
-                       std::string("--socket=") + SocketName, "--config=" + config,
-                       "--log=" + PrivatePath("weston.log")},
-                      environment, -1, Discarded);
+    std::vector<std::string> argv{"weston", "--use-pixman", "--debug", "--idle-time=0",
+                                  "--width=" + std::to_string(OutputSize.X), "--height=" + std::to_string(OutputSize.Y),
+                                  std::string("--socket=") + SocketName, "--config=" + config,
+                                  "--log=" + PrivatePath("weston.log")};
+    argv.insert(argv.begin() + 1, backend.begin(), backend.end());
+    pid_ = SpawnChild(argv, environment, -1, Discarded);
     if (!WaitUntil([this] { return IsReady(); }, 10s, 20ms)) {
         const std::string told = ReadPrivateFile("weston.log");
         StopChild(pid_);

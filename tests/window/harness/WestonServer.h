@@ -23,7 +23,9 @@ public:
     static constexpr Point OutputSize{640, 480};
     static constexpr platform::Rgb Background{32, 64, 96};
 
-    explicit WestonServer(const XvfbServer& x);
+    // At `scale` device pixels per logical one, as on a dense screen: the
+    // window on the X server is that many times the output size.
+    explicit WestonServer(const XvfbServer& x, int scale = 1);
     // Headless instead, as a kiosk's compositor may run: no input devices,
     // so no seat at all.
     struct WithoutSeat {};
@@ -32,6 +34,7 @@ public:
     WestonServer(const WestonServer&) = delete;
     WestonServer& operator=(const WestonServer&) = delete;
 
+    int Scale() const { return scale_; }
     // WAYLAND_DISPLAY and XDG_RUNTIME_DIR, for a client of this server.
     std::vector<std::string> ClientEnvironment() const;
     // Runs a client to its end (weston-debug, weston-screenshooter...), its
@@ -43,10 +46,11 @@ public:
     std::string ReadPrivateFile(std::string_view name) const;
 
 private:
-    WestonServer(const std::string& backend, std::vector<std::string> environment);
+    WestonServer(const std::vector<std::string>& backend, std::vector<std::string> environment, int scale);
     bool IsReady() const;
 
     std::string folder_;
+    int scale_;
     pid_t pid_ = -1;
 };
 

@@ -34,13 +34,13 @@ std::string ReadDisplayNumber(int fd, Clock::duration timeout) {
 
 }  // namespace
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(Point size) {
     int fds[2];
     if (pipe(fds) != 0) {
         throw std::runtime_error("cannot make a pipe for Xvfb");
     }
     pid_ = SpawnChild({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-nolisten", "tcp", "-screen", "0",
-                       "1024x768x24"},
+                       std::to_string(size.X) + "x" + std::to_string(size.Y) + "x24"},
                       {}, fds[1], Discarded);
     close(fds[1]);
     const std::string number = ReadDisplayNumber(fds[0], 10s);

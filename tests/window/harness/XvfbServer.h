@@ -4,13 +4,16 @@
 
 #include <string>
 
+#include "tests/window/harness/Geometry.h"
+
 namespace vork::testing {
 
 // A private X server on a free display, with no window manager, for the life
 // of the object.
 class XvfbServer {
 public:
-    XvfbServer();
+    // A screen of `size` pixels, 24 bits deep.
+    explicit XvfbServer(Point size = {1024, 768});
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
