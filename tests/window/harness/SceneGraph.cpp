@@ -1,25 +1,60 @@
 #include "tests/window/harness/SceneGraph.h"
 
 #include <filesystem>
-#include <regex>
+#include <cstdio>
 #include <sstream>
 
 namespace vork::testing {
 
+namespace {
+
+// The text between `before` and the next `after` from `from` on, moving
+// `from` past it; nullopt if either is missing.
+std::optional<std::string> Between(const std::string& line, std::size_t& from, std::string_view before,
+                                   std::string_view after) {
+    const std::size_t start = line.find(before, from);
+    if (start == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::size_t end = line.find(after, start + before.size());
+    if (end == std::string::npos) {
+        return std::nullopt;
+    }
+    from = end;
+    return line.substr(start + before.size(), end - start - before.size());
+}
+
+// "\tView 2 (role wl_subsurface, PID 812, surface ID 34, sub-surface, 0x55b5904bb5c0):"
+std::optional<SceneView> ParseViewHeader(const std::string& line) {
+    if (!line.starts_with("\tView ") || !line.ends_with("):")) {
+        return std::nullopt;
+    }
+    std::size_t at = 0;
+    const auto role = Between(line, at, "(role ", ", PID ");
+    const auto pid = Between(line, at, ", PID ", ", surface ID ");
+    const auto surface = Between(line, at, ", surface ID ", ", ");
+    const std::size_t address = line.rfind(", 0x");
+    if (!role || !pid || !surface || address == std::string::npos || address < at + 2) {
+        return std::nullopt;
+    }
+    return SceneView{*role, static_cast<pid_t>(std::stol(*pid)), line.substr(at + 2, address - at - 2), {}};
+}
+
+}  // namespace
+
 std::vector<SceneView> ParseSceneGraph(std::string_view text) {
-    // "\tView 2 (role wl_subsurface, PID 812, surface ID 34, sub-surface, 0x55b5904bb5c0):"
-    // then, one tab deeper, "position: (159, 51) -> (447, 458)"; an output's
-    // own position line is only one tab in.
-    static const std::regex header(R"(^\tView \d+ \(role (.*?), PID (\d+), surface ID \d+, (.*), 0x[0-9a-f]+\):$)");
-    static const std::regex position(R"(^\t\tposition: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)$)");
+    // After each view's header, one tab deeper, "position: (159, 51) -> (447, 458)";
+    // an output's own position line is only one tab in.
     std::vector<SceneView> views;
     std::istringstream lines{std::string(text)};
-    std::smatch match;
     for (std::string line; std::getline(lines, line);) {
-        if (std::regex_match(line, match, header)) {
-            views.push_back({match[1], static_cast<pid_t>(std::stol(match[2])), match[3], {}});
-        } else if (!views.empty() && std::regex_match(line, match, position)) {
-            views.back().Area = {std::stoi(match[1]), std::stoi(match[2]), std::stoi(match[3]), std::stoi(match[4])};
+        Box area;
+        if (auto view = ParseViewHeader(line)) {
+            views.push_back(*view);
+        } else if (!views.empty() && line.starts_with("\t\tposition: ") &&
+                   std::sscanf(line.c_str(), "\t\tposition: (%d, %d) -> (%d, %d)", &area.Left, &area.Top,
+                               &area.Right, &area.Bottom) == 4) {
+            views.back().Area = area;
         }
     }
     return views;
@@ -36,12 +71,14 @@ std::optional<std::vector<SceneView>> ReadSceneGraph(const WestonServer& weston)
 }
 
 std::optional<ToplevelName> NameOfToplevel(const SceneView& view) {
-    static const std::regex label("^top-level window '(.*)' of (.*)$");
-    std::smatch match;
-    if (view.Role != "xdg_toplevel" || !std::regex_match(view.Label, match, label)) {
+    // "top-level window 'vorK' of io.github.vorkgame.Vork"
+    constexpr std::string_view Prefix = "top-level window '";
+    const std::size_t of = view.Label.rfind("' of ");
+    if (view.Role != "xdg_toplevel" || !view.Label.starts_with(Prefix) || of == std::string::npos ||
+        of < Prefix.size()) {
         return std::nullopt;
     }
-    return ToplevelName{match[1], match[2]};
+    return ToplevelName{view.Label.substr(Prefix.size(), of - Prefix.size()), view.Label.substr(of + 5)};
 }
 
 }  // namespace vork::testing
