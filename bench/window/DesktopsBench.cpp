@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/window/BenchMain.h"
 #include "bench/window/Statistics.h"
 #include "tests/window/harness/DesktopSettings.h"
 #include "tests/window/harness/GameSession.h"
@@ -98,11 +99,4 @@ int Run() {
 }  // namespace
 }  // namespace vork::bench
 
-int main() {
-    try {
-        return vork::bench::Run();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "vork_bench_desktops: %s\n", error.what());
-        return 1;
-    }
-}
+int main() { return vork::bench::RunReportingErrors("vork_bench_desktops", vork::bench::Run); }

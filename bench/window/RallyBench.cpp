@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/window/BenchMain.h"
 #include "bench/window/Statistics.h"
 #include "tests/window/harness/ChildProcess.h"
 #include "tests/window/harness/ExpectedPictures.h"
@@ -308,11 +309,4 @@ int Run() {
 }  // namespace
 }  // namespace vork::bench
 
-int main() {
-    try {
-        return vork::bench::Run();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "vork_bench_rally: %s\n", error.what());
-        return 1;
-    }
-}
+int main() { return vork::bench::RunReportingErrors("vork_bench_rally", vork::bench::Run); }

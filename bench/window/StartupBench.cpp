@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/window/BenchMain.h"
 #include "bench/window/Statistics.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/GameSession.h"
@@ -56,10 +57,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [launches]\n", argv[0]);
         return 2;
     }
-    try {
-        return vork::bench::Run(launches);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "vork_bench_startup: %s\n", error.what());
-        return 1;
-    }
+    return vork::bench::RunReportingErrors("vork_bench_startup", [&] { return vork::bench::Run(launches); });
 }

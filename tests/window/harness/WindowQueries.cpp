@@ -18,24 +18,34 @@ struct XFreeDeleter {
     void operator()(T* p) const { XFree(p); }
 };
 
-std::optional<std::string> ReadUtf8Property(XConnection& x, ::Window window, const char* name) {
-    const Atom property = XInternAtom(x.Get(), name, False);
-    const Atom utf8 = XInternAtom(x.Get(), "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
+struct Property {
+    std::unique_ptr<unsigned char, XFreeDeleter<unsigned char>> Data;
+    Atom Type = None;
+    int Format = 0;
+    unsigned long Count = 0;
+};
+
+// Up to `length` 32-bit units of the window's property `name` of `type`.
+std::optional<Property> ReadProperty(XConnection& x, ::Window window, Atom name, Atom type, long length) {
+    Property property;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(x.Get(), window, property, 0, 1024, False, utf8, &type, &format, &count, &after, &data) !=
-            Success ||
+    if (XGetWindowProperty(x.Get(), window, name, 0, length, False, type, &property.Type, &property.Format,
+                           &property.Count, &after, &data) != Success ||
         data == nullptr) {
         return std::nullopt;
     }
-    std::unique_ptr<unsigned char, XFreeDeleter<unsigned char>> owned(data);
-    if (type != utf8 || format != 8) {
+    property.Data.reset(data);
+    return property;
+}
+
+std::optional<std::string> ReadUtf8Property(XConnection& x, ::Window window, const char* name) {
+    const Atom utf8 = XInternAtom(x.Get(), "UTF8_STRING", False);
+    const auto property = ReadProperty(x, window, XInternAtom(x.Get(), name, False), utf8, 1024);
+    if (!property || property->Type != utf8 || property->Format != 8) {
         return std::nullopt;
     }
-    return std::string(reinterpret_cast<const char*>(data), count);
+    return std::string(reinterpret_cast<const char*>(property->Data.get()), property->Count);
 }
 
 bool IsShown(XConnection& x, ::Window window) {
@@ -198,23 +208,13 @@ std::optional<std::pair<std::string, std::string>> WindowClass(XConnection& x, :
 }
 
 std::optional<std::vector<long>> MotifHints(XConnection& x, ::Window window) {
-    const Atom property = XInternAtom(x.Get(), "_MOTIF_WM_HINTS", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(x.Get(), window, property, 0, 5, False, property, &type, &format, &count, &after, &data) !=
-            Success ||
-        data == nullptr) {
+    const Atom hints = XInternAtom(x.Get(), "_MOTIF_WM_HINTS", False);
+    const auto property = ReadProperty(x, window, hints, hints, 5);
+    if (!property || property->Format != 32) {
         return std::nullopt;
     }
-    std::unique_ptr<unsigned char, XFreeDeleter<unsigned char>> owned(data);
-    if (format != 32) {
-        return std::nullopt;
-    }
-    const auto* values = reinterpret_cast<const long*>(data);
-    return std::vector<long>(values, values + count);
+    const auto* values = reinterpret_cast<const long*>(property->Data.get());
+    return std::vector<long>(values, values + property->Count);
 }
 
 void SendDeleteWindow(XConnection& x, ::Window window) {
