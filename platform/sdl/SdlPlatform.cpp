@@ -122,8 +122,12 @@ void SdlPlatform::SleepUntil(std::uint32_t tick) {
     if (remaining <= 0) {
         return;
     }
-    // A signal cuts the sleep short; the pump that follows ends the game.
-    wait_.SleepUntil(Clock::time_point(Milliseconds(now + remaining)));
+    // A signal cuts the sleep short; the pump that follows takes it and ends
+    // the game.
+    const EventWait::Ready ready = wait_.SleepUntil(Clock::time_point(Milliseconds(now + remaining)));
+    if (ready.Signal) {
+        found_ = ready;
+    }
 }
 
 void SdlPlatform::WaitForInput() {
