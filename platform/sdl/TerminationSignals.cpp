@@ -30,6 +30,9 @@ TerminationSignals::TerminationSignals() {
     // in good order.
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
     fd_ = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
+    // A write to a display connection that has just broken must fail and be
+    // reported as a lost connection, not kill the game without a word.
+    signal(SIGPIPE, SIG_IGN);
     if (fd_ < 0) {
         throw std::runtime_error(std::string("cannot watch for termination signals: ") + std::strerror(errno));
     }

@@ -151,7 +151,7 @@ TEST(DisplayLost, EndsTheGameWithAMessageAndAFailure) {
     const auto end = game.WaitForExit(2000ms);
     ASSERT_TRUE(end) << "still running without its display";
     EXPECT_FALSE(end->ExitedWith(0)) << *end;
-    EXPECT_NE(game.Output().find("vork: lost the connection"), std::string::npos) << game.Output();
+    EXPECT_NE(game.Output().find("vork: lost the connection"), std::string::npos) << *end << "; " << game.Output();
 }
 
 }  // namespace
