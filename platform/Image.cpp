@@ -43,7 +43,7 @@ void Image::FillRect(const PixelRect& rect, Rgb colour) {
     if (rect.Empty()) {
         return;
     }
-    const std::size_t count = static_cast<std::size_t>(rect.Right - rect.Left);
+    const std::size_t count = static_cast<std::size_t>(rect.Width());
     // The table's grey takes the byte-wise fast path.
     const bool grey = colour.R == colour.G && colour.G == colour.B;
     for (int y = rect.Top; y < rect.Bottom; ++y) {

@@ -12,7 +12,7 @@ class UnwatchedConnection final : public DisplayConnection {
 public:
     int Fd() const override { return -1; }
     void Flush() override {}
-    bool HasQueuedInput(bool) override { return false; }
+    bool HasQueuedInput() override { return false; }
 };
 
 }  // namespace

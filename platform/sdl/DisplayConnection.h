@@ -16,10 +16,9 @@ public:
     // Sends the requests buffered so far, so that nothing waits on our sleep.
     virtual void Flush() = 0;
     // Whether input has already been read off the descriptor into the client
-    // library's queue, where a sleep on the descriptor would not see it. The
-    // quick look makes no system call and may miss what the library has read
-    // but not yet sorted; the thorough one lets it read what it can first.
-    virtual bool HasQueuedInput(bool thorough) = 0;
+    // library's queue, where a sleep on the descriptor would not see it. It
+    // reads nothing itself and makes no system call.
+    virtual bool HasQueuedInput() = 0;
 };
 
 std::unique_ptr<DisplayConnection> ConnectionOf(const WindowSystem& system);

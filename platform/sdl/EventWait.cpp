@@ -19,14 +19,16 @@ timespec ToTimespec(EventWait::Clock::duration span) {
 
 }  // namespace
 
-EventWait::Ready EventWait::Poll() { return Wait(true, Clock::now(), display_.HasQueuedInput(false)); }
+EventWait::Ready EventWait::Poll() { return Wait(true, Clock::now(), display_.HasQueuedInput()); }
 
 EventWait::Ready EventWait::WaitForInput(std::optional<Clock::duration> timeout) {
+    // Xlib's flush also reads what has arrived into its queue, where the
+    // look below finds it.
     display_.Flush();
     if (display_.Fd() < 0) {
         timeout = std::min(timeout.value_or(UnwatchedInterval), Clock::duration(UnwatchedInterval));
     }
-    return Wait(true, timeout ? std::optional(Clock::now() + *timeout) : std::nullopt, display_.HasQueuedInput(true));
+    return Wait(true, timeout ? std::optional(Clock::now() + *timeout) : std::nullopt, display_.HasQueuedInput());
 }
 
 EventWait::Ready EventWait::SleepUntil(Clock::time_point deadline) { return Wait(false, deadline, false); }

@@ -33,10 +33,10 @@ void RendererPresenter::Present(const Image& picture, bool everything) {
     // upload is cut down to the changes.
     PixelRect changed = everything ? PixelRect{0, 0, picture.Width(), picture.Height()} : PixelRect{};
     for (const PixelRect& rect : picture.Changes()) {
-        changed = changed.Empty() ? rect : changed.United(rect);
+        changed = changed.United(rect);
     }
     if (!changed.Empty()) {
-        const SDL_Rect area{changed.Left, changed.Top, changed.Right - changed.Left, changed.Bottom - changed.Top};
+        const SDL_Rect area{changed.Left, changed.Top, changed.Width(), changed.Height()};
         SDL_UpdateTexture(texture_.get(), &area, picture.Row(changed.Top) + changed.Left, picture.Width() * 3);
     }
     // The largest whole scale that fits the window's pixels (twice the

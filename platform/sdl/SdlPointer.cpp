@@ -56,8 +56,7 @@ void SdlPointer::FocusGained() {
 }
 
 void SdlPointer::MovedTo(int x, int y) {
-    const bool inside =
-        area_ && x >= area_->Left && x < area_->Right && y >= area_->Top && y < area_->Bottom;
+    const bool inside = area_ && area_->Contains(x, y);
     // A Wayland compositor may hold the pointer only from a request made
     // while it is inside the area (weston does so): when the pointer comes
     // in from outside, the hold is asked for again.
@@ -77,7 +76,7 @@ void SdlPointer::Apply() {
         SDL_SetWindowMouseRect(window_, nullptr);
         return;
     }
-    const SDL_Rect rect{area_->Left, area_->Top, area_->Right - area_->Left, area_->Bottom - area_->Top};
+    const SDL_Rect rect{area_->Left, area_->Top, area_->Width(), area_->Height()};
     SDL_SetWindowMouseRect(window_, &rect);
 }
 

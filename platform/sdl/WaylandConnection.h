@@ -13,7 +13,7 @@ public:
 
     int Fd() const override;
     void Flush() override;
-    bool HasQueuedInput(bool thorough) override;
+    bool HasQueuedInput() override;
 
 private:
     wl_display* display_;

@@ -23,8 +23,6 @@ int X11Connection::Fd() const { return ConnectionNumber(display_); }
 
 void X11Connection::Flush() { XFlush(display_); }
 
-bool X11Connection::HasQueuedInput(bool thorough) {
-    return (thorough ? XEventsQueued(display_, QueuedAlready) : XQLength(display_)) > 0;
-}
+bool X11Connection::HasQueuedInput() { return XEventsQueued(display_, QueuedAlready) > 0; }
 
 }  // namespace vork::platform

@@ -14,7 +14,7 @@ public:
 
     int Fd() const override;
     void Flush() override;
-    bool HasQueuedInput(bool thorough) override;
+    bool HasQueuedInput() override;
 
     Display* Get() const { return display_; }
 

@@ -71,8 +71,6 @@ X11Presenter::X11Presenter(Display* display, unsigned long window, int width, in
     : display_(display),
       window_(window),
       gc_(XCreateGC(display, window, 0, nullptr)),
-      width_(width),
-      height_(height),
       scale_(scale),
       shifts_{shifts[0], shifts[1], shifts[2]},
       shown_(width, height),
@@ -85,25 +83,23 @@ X11Presenter::~X11Presenter() {
 }
 
 void X11Presenter::Present(const Image& picture, bool everything) {
+    const int width = shown_.Width();
+    const int height = shown_.Height();
     for (const PixelRect& rect : picture.Changes()) {
-        const Span columns{std::max(rect.Left, 0), std::min(rect.Right, width_)};
-        for (int y = std::max(rect.Top, 0); y < std::min(rect.Bottom, height_) && !columns.Empty(); ++y) {
-            const Span differed = Update(picture, y, columns);
+        const Span columns{std::max(rect.Left, 0), std::min(rect.Right, width)};
+        for (int y = std::max(rect.Top, 0); y < std::min(rect.Bottom, height) && !columns.Empty(); ++y) {
             Span& row = changed_[static_cast<std::size_t>(y)];
-            if (!differed.Empty()) {
-                row = row.Empty() ? differed
-                                  : Span{std::min(row.Left, differed.Left), std::max(row.Right, differed.Right)};
-            }
+            row = row.United(Update(picture, y, columns));
         }
     }
     // Consecutive rows that changed go out as one band, as wide as the
     // widest change among them.
     int bandTop = -1;
     Span band{0, 0};
-    for (int y = 0; y <= height_; ++y) {
-        const Span row = y < height_ ? std::exchange(changed_[static_cast<std::size_t>(y)], Span{0, 0}) : Span{0, 0};
+    for (int y = 0; y <= height; ++y) {
+        const Span row = y < height ? std::exchange(changed_[static_cast<std::size_t>(y)], Span{0, 0}) : Span{0, 0};
         if (!row.Empty()) {
-            band = bandTop < 0 ? row : Span{std::min(band.Left, row.Left), std::max(band.Right, row.Right)};
+            band = bandTop < 0 ? row : band.United(row);
             bandTop = bandTop < 0 ? y : bandTop;
         } else if (bandTop >= 0) {
             if (!everything) {
@@ -113,7 +109,7 @@ void X11Presenter::Present(const Image& picture, bool everything) {
         }
     }
     if (everything) {
-        Send(0, 0, width_, height_);
+        Send(0, 0, width, height);
     }
     // Sent, not awaited: the server answers nothing to XPutImage.
     XFlush(display_);
@@ -142,7 +138,7 @@ X11Presenter::Span X11Presenter::Update(const Image& picture, int y, Span span) 
 }
 
 void X11Presenter::Convert(const Rgb* pixels, int y, Span span) {
-    const int stride = width_ * scale_;
+    const int stride = shown_.Width() * scale_;
     auto* screen = reinterpret_cast<std::uint32_t*>(image_->data) + static_cast<std::ptrdiff_t>(y) * scale_ * stride;
     for (int x = span.Left; x < span.Right; ++x) {
         const Rgb c = pixels[x];

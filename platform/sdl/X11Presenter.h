@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -28,10 +29,17 @@ public:
     void Present(const Image& picture, bool everything) override;
 
 private:
+    // Columns of one row; Right is exclusive.
     struct Span {
         int Left;
         int Right;
         bool Empty() const { return Left >= Right; }
+        // The columns of both and those between; an empty span adds nothing.
+        Span United(Span other) const {
+            return other.Empty() ? *this
+                   : Empty()     ? other
+                                 : Span{std::min(Left, other.Left), std::max(Right, other.Right)};
+        }
     };
     X11Presenter(Display* display, unsigned long window, int width, int height, int scale, _XImage* image,
                  const int shifts[3]);
@@ -44,11 +52,8 @@ private:
     Display* display_;
     unsigned long window_;
     GC gc_;
-    int width_;
-    int height_;
     int scale_;
     int shifts_[3];
-    // What the window shows, in the server's format.
     // What the window shows: as the picture had it, to find changes with a
     // fast compare, and in the server's format, to send them from.
     Image shown_;
