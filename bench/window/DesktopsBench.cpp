@@ -40,11 +40,11 @@ std::optional<Figures> MeasureRally(pid_t game, const std::function<void()>& cli
         if (!before || !after) {
             return std::nullopt;
         }
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        const long wakeUps = after->VoluntarySwitches - before->VoluntarySwitches;
-        if (wakeUps >= 95 * seconds) {
-            shares.push_back(100 * std::chrono::duration<double>(after->Processor - before->Processor).count() / seconds);
-        } else if (wakeUps < 50 * seconds) {
+        const double seconds = Seconds(Clock::now() - start);
+        const ThreadTotals used = *after - *before;
+        if (used.VoluntarySwitches >= 95 * seconds) {
+            shares.push_back(100 * Seconds(used.Processor) / seconds);
+        } else if (used.VoluntarySwitches < 50 * seconds) {
             clickToPlay();
         }
     }

@@ -81,8 +81,6 @@ struct Figures {
     double FramesPerSecond() const { return static_cast<double>(PeriodsMs.size()) / Seconds; }
 };
 
-double Seconds(std::chrono::nanoseconds span) { return std::chrono::duration<double>(span).count(); }
-
 // One interval of frames, added to `figures` unless `interrupted` says a goal
 // cut it short; a silence of 200 ms means the same.
 bool MeasureInterval(pid_t subject, pid_t server, FrameClock& clock, const std::function<bool()>& interrupted,
@@ -112,10 +110,11 @@ bool MeasureInterval(pid_t subject, pid_t server, FrameClock& clock, const std::
     for (std::size_t i = 1; i < stamps.size(); ++i) {
         figures.PeriodsMs.push_back(Milliseconds(stamps[i] - stamps[i - 1]));
     }
-    figures.Seconds += std::chrono::duration<double>(stamps.back() - stamps.front()).count();
-    figures.ProcessorSeconds += Seconds(after->Processor - before->Processor);
-    figures.ServerSeconds += Seconds(serverAfter->Processor - serverBefore->Processor);
-    figures.WakeUps += after->VoluntarySwitches - before->VoluntarySwitches;
+    const ThreadTotals used = *after - *before;
+    figures.Seconds += Seconds(stamps.back() - stamps.front());
+    figures.ProcessorSeconds += Seconds(used.Processor);
+    figures.ServerSeconds += Seconds((*serverAfter - *serverBefore).Processor);
+    figures.WakeUps += used.VoluntarySwitches;
     return true;
 }
 
@@ -232,7 +231,7 @@ std::optional<double> IdleWakeUpsPerSecond(pid_t game) {
     if (!before || !after) {
         return std::nullopt;
     }
-    return static_cast<double>(after->VoluntarySwitches - before->VoluntarySwitches) / 2;
+    return static_cast<double>((*after - *before).VoluntarySwitches) / 2;
 }
 
 int Run() {
@@ -252,8 +251,10 @@ int Run() {
         std::fprintf(stderr, "the floor program's window never appeared\n");
         return 1;
     }
+    // A connection per clock: each then reads only its own window's reports.
+    XConnection floorX(desktop.Server.DisplayName());
     FrameClock gameClock(desktop.X, game.Window());
-    FrameClock floorClock(desktop.X, *floorWindow);
+    FrameClock floorClock(floorX, *floorWindow);
     RallyRun rally(game, gameClock);
     const pid_t server = desktop.Server.Pid();
     const pid_t gamePid = game.Process().Pid();

@@ -26,4 +26,9 @@ double Milliseconds(Duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
+template <typename Duration>
+double Seconds(Duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
 }  // namespace vork::bench

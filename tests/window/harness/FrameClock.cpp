@@ -27,14 +27,9 @@ bool FrameClock::TakeUpdate() {
         XEvent event;
         XNextEvent(x_.Get(), &event);
         if (event.type == eventBase_ + XDamageNotify) {
-            // Another clock's report on the same connection still re-arms
-            // that clock's damage, or its window would never report again.
-            const auto& report = reinterpret_cast<const XDamageNotifyEvent&>(event);
-            XDamageSubtract(x_.Get(), report.damage, None, None);
+            XDamageSubtract(x_.Get(), damage_, None, None);
             XFlush(x_.Get());
-            if (report.damage == damage_) {
-                return true;
-            }
+            return true;
         }
     }
     return false;

@@ -1,34 +1,10 @@
 #include "tests/window/harness/ProcessStats.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace vork::testing {
-
-std::optional<std::chrono::microseconds> ProcessorTime(pid_t pid) {
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(file, line)) {
-        return std::nullopt;
-    }
-    // The command name may hold spaces: fields are counted from its closing bracket.
-    std::istringstream fields(line.substr(line.rfind(')') + 2));
-    std::string field;
-    for (int i = 3; i < 14; ++i) {
-        fields >> field;
-    }
-    long long user = 0;
-    long long system = 0;
-    if (!(fields >> user >> system)) {
-        return std::nullopt;
-    }
-    const long ticksPerSecond = sysconf(_SC_CLK_TCK);
-    return std::chrono::microseconds((user + system) * 1'000'000 / ticksPerSecond);
-}
 
 std::optional<long> PeakResidentKb(pid_t pid) {
     std::ifstream file("/proc/" + std::to_string(pid) + "/status");

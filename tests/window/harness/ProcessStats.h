@@ -7,8 +7,6 @@
 
 namespace vork::testing {
 
-// Processor time the process has used so far, user and system together.
-std::optional<std::chrono::microseconds> ProcessorTime(pid_t pid);
 // The most resident memory the process has had (VmHWM), in KiB.
 std::optional<long> PeakResidentKb(pid_t pid);
 
@@ -18,6 +16,11 @@ struct ThreadTotals {
     std::chrono::nanoseconds Processor{0};
     // Each is one sleep ended: the number of times the process woke up.
     long VoluntarySwitches = 0;
+
+    // What was used between two readings.
+    friend ThreadTotals operator-(const ThreadTotals& later, const ThreadTotals& earlier) {
+        return {later.Processor - earlier.Processor, later.VoluntarySwitches - earlier.VoluntarySwitches};
+    }
 };
 std::optional<ThreadTotals> TotalsOfThreads(pid_t pid);
 
