@@ -2,31 +2,24 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/GameSession.h"
+#include "tests/window/harness/TextFile.h"
 
 namespace vork::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string AppId = VORK_APP_ID;
+const std::string AppId(GameFacts::AppId);
 
 // Where the package was unpacked, as dpkg would install it.
 fs::path Root() {
     const char* root = std::getenv("VORK_INSTALLED_ROOT");
     return root ? root : "";
-}
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 std::string EntryValue(const std::string& entry, const std::string& key) {
@@ -43,7 +36,7 @@ class InstalledPackage : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(fs::is_directory(Root())) << "VORK_INSTALLED_ROOT names no unpacked package";
-        entry = ReadText(Root() / "usr/share/applications" / (AppId + ".desktop"));
+        entry = ReadTextFile(Root() / "usr/share/applications" / (AppId + ".desktop"));
         ASSERT_FALSE(entry.empty()) << "no desktop entry named after the application id";
         // A desktop runs Exec through PATH, where Debian has /usr/games.
         game = Root() / "usr/games" / EntryValue(entry, "Exec");
@@ -67,7 +60,7 @@ TEST_F(InstalledPackage, EntryLeadsToTheGameItsIconsManualAndMetadata) {
     }
     EXPECT_TRUE(fs::is_regular_file(theme / "scalable/apps" / (icon + ".svg")));
 
-    const std::string metainfo = ReadText(Root() / "usr/share/metainfo" / (AppId + ".metainfo.xml"));
+    const std::string metainfo = ReadTextFile(Root() / "usr/share/metainfo" / (AppId + ".metainfo.xml"));
     EXPECT_NE(metainfo.find("<id>" + AppId + "</id>"), std::string::npos);
     EXPECT_NE(metainfo.find(">" + AppId + ".desktop</launchable>"), std::string::npos);
 }

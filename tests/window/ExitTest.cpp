@@ -33,23 +33,6 @@ const char* NameOf(Way way) {
 void PrintTo(Way way, std::ostream* out) { *out << NameOf(way); }
 void PrintTo(Moment moment, std::ostream* out) { *out << (moment == Moment::Title ? "OnTheTitle" : "DuringARally"); }
 
-// A clean end is status 0, promptly, with not a word on the game's output (an
-// X error, a sanitizer's report) on the way; otherwise, what went wrong.
-std::optional<std::string> ProblemWithEnd(GameProcess& game, std::chrono::milliseconds within = 2000ms) {
-    const auto end = game.WaitForExit(within);
-    if (!end) {
-        return "still running after " + std::to_string(within.count()) + " ms, at:\n" + game.Stacks();
-    }
-    std::ostringstream problem;
-    if (!end->ExitedWith(0)) {
-        problem << *end << "; ";
-    }
-    if (const std::string output = game.Output(); !output.empty()) {
-        problem << "its output:\n" << output;
-    }
-    return problem.str().empty() ? std::nullopt : std::optional(problem.str());
-}
-
 void EndGame(GameSession& game, Way way) {
     switch (way) {
         case Way::Terminate: return game.Process().SendSignal(SIGTERM);
@@ -82,7 +65,7 @@ std::optional<std::string> PlayAndEnd(XDesktop& desktop, Way way, Moment moment,
     }
     std::this_thread::sleep_for(delay);
     EndGame(game, way);
-    return ProblemWithEnd(game.Process());
+    return game.Process().ProblemWithEnd();
 }
 
 // How many games each way of ending ends: a few in the suite, hundreds when
@@ -133,7 +116,7 @@ TEST_F(GameEnds, RightClickDuringARallyFreesThePointer) {
         << "the rally did not hold the pointer; it is at " << game.Pointer().value_or(Point{-1, -1});
 
     desktop.Input.Click(3);
-    EXPECT_EQ(ProblemWithEnd(game.Process()), std::nullopt);
+    EXPECT_EQ(game.Process().ProblemWithEnd(), std::nullopt);
     desktop.Input.MoveBy(-400, -400);
     EXPECT_TRUE(WaitUntil([&] { return PointerOnScreen(desktop.X).Y < origin->Y + GameFacts::PlayerArea.Top; }, 1s))
         << "the pointer is still held, at " << PointerOnScreen(desktop.X);

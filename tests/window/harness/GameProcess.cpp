@@ -7,12 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 #include "tests/window/harness/ChildProcess.h"
 #include "tests/window/harness/Deadline.h"
+#include "tests/window/harness/TextFile.h"
 
 namespace vork::testing {
 
@@ -41,15 +41,14 @@ std::string NewOutputFile() {
     return path;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace
 
+std::vector<std::string> X11Environment(const std::string& display) {
+    return {"DISPLAY=" + display, "WAYLAND_DISPLAY="};
+}
+
 GameProcess::GameProcess(const std::string& display, const std::string& binary)
-    : GameProcess(std::vector<std::string>{"DISPLAY=" + display, "WAYLAND_DISPLAY="}, binary) {}
+    : GameProcess(X11Environment(display), binary) {}
 
 GameProcess::GameProcess(const std::vector<std::string>& environment, const std::string& binary)
     : outputPath_(NewOutputFile()), pid_(SpawnChild({binary}, environment, -1, outputPath_)) {}
@@ -61,19 +60,34 @@ GameProcess::~GameProcess() {
     std::filesystem::remove(outputPath_);
 }
 
-std::string GameProcess::Output() const { return ReadFile(outputPath_); }
+std::string GameProcess::Output() const { return ReadTextFile(outputPath_); }
+
+std::optional<std::string> GameProcess::ProblemWithEnd(std::chrono::milliseconds within) {
+    const auto end = WaitForExit(within);
+    if (!end) {
+        return "still running after " + std::to_string(within.count()) + " ms, at:\n" + Stacks();
+    }
+    std::ostringstream problem;
+    if (!end->ExitedWith(0)) {
+        problem << *end << "; ";
+    }
+    if (const std::string output = Output(); !output.empty()) {
+        problem << "its output:\n" << output;
+    }
+    return problem.str().empty() ? std::nullopt : std::optional(problem.str());
+}
 
 std::string GameProcess::Stacks() const {
     if (end_) {
         return {};
     }
     const std::string path = outputPath_ + ".stacks";
-    const std::string command = "gdb -p " + std::to_string(pid_) +
-                                " -batch -ex 'thread apply all bt' >" + path + " 2>/dev/null";
-    if (std::system(command.c_str()) != 0) {
+    // Bounded, since a test that asks is already waiting on a game that hangs.
+    if (RunChild({"gdb", "-p", std::to_string(pid_), "-batch", "-ex", "thread apply all bt"}, {}, 30s, path) != 0) {
+        std::filesystem::remove(path);
         return {};
     }
-    std::string stacks = ReadFile(path);
+    std::string stacks = ReadTextFile(path);
     std::filesystem::remove(path);
     return stacks;
 }

@@ -23,10 +23,14 @@ struct ProcessEnd {
 // The game binary built alongside the harness, or the one VORK_GAME_BINARY names.
 const char* GameBinary();
 
+// A game's environment on an X11 desktop: no Wayland compositor in sight, no
+// driver forced.
+std::vector<std::string> X11Environment(const std::string& display);
+
 // The game, running on `display` until it ends or the object goes.
 class GameProcess {
 public:
-    // On an X11 desktop: no Wayland compositor in sight, no driver forced.
+    // On an X11 desktop.
     explicit GameProcess(const std::string& display, const std::string& binary = GameBinary());
     // With its own environment variables ("NAME=value").
     GameProcess(const std::vector<std::string>& environment, const std::string& binary = GameBinary());
@@ -44,6 +48,10 @@ public:
     // Where each of its threads is now, as gdb tells it (empty without gdb):
     // for a game that should have ended and has not.
     std::string Stacks() const;
+    // Waits for the end: nullopt if it is clean (status 0 within `within`,
+    // with not a word of output on the way, such as an X error or a
+    // sanitizer's report); otherwise what went wrong.
+    std::optional<std::string> ProblemWithEnd(std::chrono::milliseconds within = std::chrono::milliseconds(2000));
 
 private:
     std::string outputPath_;

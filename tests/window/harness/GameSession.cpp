@@ -7,6 +7,19 @@
 
 namespace vork::testing {
 
+namespace {
+
+// Later variables win, as the child sets them in order.
+std::vector<std::string> Joined(std::vector<std::string> first, const std::vector<std::string>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+}  // namespace
+
+GameSession::GameSession(XDesktop& desktop, const std::vector<std::string>& environment, const std::string& binary)
+    : desktop_(desktop), game_(Joined(X11Environment(desktop.Server.DisplayName()), environment), binary) {}
+
 bool GameSession::WaitForWindow(Clock::duration timeout) {
     return WaitUntil(
         [this] {

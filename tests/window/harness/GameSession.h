@@ -30,7 +30,10 @@ class GameSession {
 public:
     // `binary` is the game built alongside the harness unless another copy is named.
     explicit GameSession(XDesktop& desktop, const std::string& binary = GameBinary())
-        : desktop_(desktop), game_(desktop.Server.DisplayName(), binary) {}
+        : GameSession(desktop, {}, binary) {}
+    // With more environment variables ("NAME=value"), which win over the desktop's.
+    GameSession(XDesktop& desktop, const std::vector<std::string>& environment,
+                const std::string& binary = GameBinary());
 
     // Looks for the window by its title; false if it did not appear in time.
     bool WaitForWindow(Clock::duration timeout = 5s);

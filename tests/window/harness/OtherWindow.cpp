@@ -1,7 +1,5 @@
 #include "tests/window/harness/OtherWindow.h"
 
-#include <algorithm>
-
 #include "tests/window/harness/ChildProcess.h"
 #include "tests/window/harness/SceneGraph.h"
 
@@ -31,8 +29,7 @@ std::optional<bool> OtherWindow::IsShown() const {
     if (!scene) {
         return std::nullopt;
     }
-    return std::any_of(scene->begin(), scene->end(),
-                       [this](const SceneView& view) { return view.Pid == pid_ && view.Role == "xdg_toplevel"; });
+    return ToplevelOf(*scene, pid_).has_value();
 }
 
 }  // namespace vork::testing

@@ -95,9 +95,9 @@ std::vector<Box> FindPucks(const platform::Image& picture) {
     return pieces;
 }
 
-std::optional<Box> FindPlayerMallet(const platform::Image& picture) {
+std::optional<Box> FindMallet(const platform::Image& picture, int top, int bottom) {
     std::optional<Box> mallet;
-    for (int y = GameFacts::PlayerHalfTop; y < picture.Height(); ++y) {
+    for (int y = top; y < bottom; ++y) {
         for (int x = 0; x < picture.Width(); ++x) {
             if (picture.At(x, y) == GameFacts::Mallet) {
                 const Box pixel{x, y, x + 1, y + 1};
@@ -106,6 +106,10 @@ std::optional<Box> FindPlayerMallet(const platform::Image& picture) {
         }
     }
     return mallet;
+}
+
+std::optional<Box> FindPlayerMallet(const platform::Image& picture) {
+    return FindMallet(picture, GameFacts::PlayerHalfTop, picture.Height());
 }
 
 int CountPixels(const platform::Image& picture, platform::Rgb colour, const std::vector<Point>& where) {

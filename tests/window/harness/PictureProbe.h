@@ -23,6 +23,9 @@ std::optional<PictureDifference> ComparePictures(const platform::Image& expected
 
 // The extents of each puck on the table, ordered left to right.
 std::vector<Box> FindPucks(const platform::Image& picture);
+// The box of the mallets' blue within rows top to bottom (exclusive). A
+// mallet's ring shows its outermost rows and columns whatever lies below it.
+std::optional<Box> FindMallet(const platform::Image& picture, int top, int bottom);
 // The player's mallet: the blue below the centre line, where the CPU's never goes.
 std::optional<Box> FindPlayerMallet(const platform::Image& picture);
 int CountPixels(const platform::Image& picture, platform::Rgb colour, const std::vector<Point>& where);

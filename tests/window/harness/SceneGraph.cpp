@@ -1,7 +1,8 @@
 #include "tests/window/harness/SceneGraph.h"
 
-#include <filesystem>
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 namespace vork::testing {
@@ -68,6 +69,13 @@ std::optional<std::vector<SceneView>> ReadSceneGraph(const WestonServer& weston)
         return std::nullopt;
     }
     return ParseSceneGraph(weston.ReadPrivateFile(File));
+}
+
+std::optional<SceneView> ToplevelOf(const std::vector<SceneView>& scene, pid_t pid) {
+    const auto found = std::find_if(scene.begin(), scene.end(), [pid](const SceneView& view) {
+        return view.Pid == pid && view.Role == "xdg_toplevel";
+    });
+    return found == scene.end() ? std::nullopt : std::optional(*found);
 }
 
 std::optional<ToplevelName> NameOfToplevel(const SceneView& view) {

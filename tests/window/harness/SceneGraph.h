@@ -26,6 +26,9 @@ std::vector<SceneView> ParseSceneGraph(std::string_view text);
 // What `weston-debug scene-graph` reports now; nullopt if it could not be read.
 std::optional<std::vector<SceneView>> ReadSceneGraph(const WestonServer& weston);
 
+// The top-level window of the client `pid`, if the scene shows one.
+std::optional<SceneView> ToplevelOf(const std::vector<SceneView>& scene, pid_t pid);
+
 // A toplevel's title and application id, from its label.
 struct ToplevelName {
     std::string Title;

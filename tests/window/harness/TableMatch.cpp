@@ -24,23 +24,6 @@ std::vector<Point> PlacesFor(const Box& visible) {
     return places;
 }
 
-// A mallet's ring shows its outermost rows and columns whatever lies below
-// it; only the lines drawn after it cover a row of it at the table's ends.
-std::optional<Box> BlueBox(const platform::Image& shot, int top, int bottom) {
-    std::optional<Box> box;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = 0; x < shot.Width(); ++x) {
-            if (shot.At(x, y) == GameFacts::Mallet) {
-                const Box pixel{x, y, x + 1, y + 1};
-                box = box ? Box{std::min(box->Left, x), std::min(box->Top, y), std::max(box->Right, x + 1),
-                                std::max(box->Bottom, y + 1)}
-                          : pixel;
-            }
-        }
-    }
-    return box;
-}
-
 class TablePainter {
 public:
     TablePainter(int pucks, const std::vector<GameFacts::Lettering>& texts) : texts_(texts) {
@@ -74,8 +57,9 @@ private:
 std::optional<PictureDifference> DifferenceFromDrawnTable(const platform::Image& shot, int pucks,
                                                           const std::vector<GameFacts::Lettering>& texts) {
     const int size = GameFacts::SpriteSize;
-    const auto player = BlueBox(shot, GameFacts::PlayerHalfTop, shot.Height());
-    const auto cpu = BlueBox(shot, 0, GameFacts::PlayerHalfTop);
+    // Only the lines drawn after a mallet cover a row of it, at the table's ends.
+    const auto player = FindMallet(shot, GameFacts::PlayerHalfTop, shot.Height());
+    const auto cpu = FindMallet(shot, 0, GameFacts::PlayerHalfTop);
     const std::vector<Box> seen = FindPucks(shot);
     if (!player || !cpu || static_cast<int>(seen.size()) != pucks) {
         return PictureDifference{-1, {}, {}, {}};

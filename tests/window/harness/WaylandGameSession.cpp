@@ -26,17 +26,10 @@ WaylandGameSession::WaylandGameSession(WestonDesktop& desktop)
 bool WaylandGameSession::WaitForWindow(Clock::duration timeout) {
     return WaitUntil(
         [this] {
-            const auto scene = ReadSceneGraph(desktop_.Weston);
-            if (scene) {
-                auto own = std::find_if(scene->begin(), scene->end(), [this](const SceneView& view) {
-                    return view.Pid == game_.Pid() && view.Role == "xdg_toplevel";
-                });
-                if (own != scene->end()) {
-                    client_ = *own;
-                    return true;
-                }
+            if (const auto scene = ReadSceneGraph(desktop_.Weston)) {
+                client_ = ToplevelOf(*scene, game_.Pid());
             }
-            return !game_.Running();
+            return client_ || !game_.Running();
         },
         timeout, 10ms) &&
            client_;
@@ -82,7 +75,5 @@ void WaylandGameSession::ClickToPlay(Point at) {
 bool WaylandGameSession::WaitForPuck(Clock::duration timeout) {
     return vork::testing::WaitForPuck([this] { return Grab(); }, timeout);
 }
-
-std::string WaylandGameSession::ErrorOutput() const { return game_.Output(); }
 
 }  // namespace vork::testing

@@ -54,8 +54,6 @@ public:
 
     Point OnOutput(Point inClient) const { return {Client().Area.Left + inClient.X, Client().Area.Top + inClient.Y}; }
     GameProcess& Process() { return game_; }
-    // What the game has written to its standard error so far.
-    std::string ErrorOutput() const;
 
 private:
     WestonDesktop& desktop_;

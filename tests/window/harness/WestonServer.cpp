@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "tests/window/harness/ChildProcess.h"
 #include "tests/window/harness/Deadline.h"
+#include "tests/window/harness/TextFile.h"
 #include "tests/window/harness/SceneGraph.h"
 
 namespace vork::testing {
@@ -88,11 +88,7 @@ bool WestonServer::RunClient(const std::vector<std::string>& argv,
 
 std::string WestonServer::PrivatePath(std::string_view name) const { return folder_ + "/" + std::string(name); }
 
-std::string WestonServer::ReadPrivateFile(std::string_view name) const {
-    std::ostringstream text;
-    text << std::ifstream(PrivatePath(name)).rdbuf();
-    return text.str();
-}
+std::string WestonServer::ReadPrivateFile(std::string_view name) const { return ReadTextFile(PrivatePath(name)); }
 
 bool WestonServer::IsReady() const {
     // Ready once the shell's client has put up the background: before that a

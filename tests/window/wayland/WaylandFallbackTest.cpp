@@ -2,7 +2,6 @@
 
 #include "tests/window/harness/GameSession.h"
 #include "tests/window/harness/WestonServer.h"
-#include "tests/window/harness/WindowQueries.h"
 
 namespace vork::testing {
 namespace {
@@ -12,10 +11,9 @@ namespace {
 TEST(WaylandFallback, ACompositorWithoutASeatLeavesTheGameToX11) {
     XDesktop desktop;
     const WestonServer seatless{WestonServer::WithoutSeat{}};
-    std::vector<std::string> environment = seatless.ClientEnvironment();
-    environment.push_back("DISPLAY=" + desktop.Server.DisplayName());
-    GameProcess game(environment);
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowByCaption(desktop.X, GameFacts::TitleCaption).has_value(); }, 5s))
+    GameSession session(desktop, seatless.ClientEnvironment());
+    GameProcess& game = session.Process();
+    EXPECT_TRUE(session.WaitForWindow(5s))
         << "no window on X11; the game " << game.WaitForExit(0ms).value_or(ProcessEnd{}) << "\n" << game.Output();
     game.SendSignal(SIGTERM);
     const auto end = game.WaitForExit(2000ms);
