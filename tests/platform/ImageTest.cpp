@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "platform/BitBlt.h"
@@ -26,13 +27,15 @@ TEST(Image, NegativeSizesAreRejected) {
     EXPECT_THROW(Image(-1, 3), std::invalid_argument);
 }
 
+// A bounding box grown from nothing must not reach back to the origin.
+TEST(PixelRect, AnEmptyRectangleAddsNothingToAUnion) {
+    const PixelRect sprite{10, 20, 35, 45};
+    EXPECT_EQ(PixelRect{}.United(sprite), sprite);
+    EXPECT_EQ(sprite.United(PixelRect{200, 300, 200, 310}), sprite);
+}
+
 bool Covered(const Damage& changes, int x, int y) {
-    for (const PixelRect& rect : changes) {
-        if (x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(changes.begin(), changes.end(), [&](const PixelRect& rect) { return rect.Contains(x, y); });
 }
 
 // Random frames of fills, copies, text and single pixels, as the game and
@@ -94,7 +97,7 @@ TEST(ImageChanges, AFrameThatMovesASpriteReportsLittleMore) {
     frame(13);
     int area = 0;
     for (const PixelRect& rect : picture.Changes()) {
-        area += (rect.Right - rect.Left) * (rect.Bottom - rect.Top);
+        area += rect.Width() * rect.Height();
     }
     EXPECT_EQ(area, 27 * 24) << "the old and the new place, joined";
 }
