@@ -52,6 +52,7 @@ public:
         RasterOp Op;
         friend bool operator==(const Blit&, const Blit&) = default;
     };
+    bool Shown = false;
     std::string Caption;
     MousePointer Pointer = MousePointer::Default;
     std::optional<ClientRect> Confinement;
@@ -65,6 +66,7 @@ public:
     // --- Platform ---
     void BitBlt(int x, int y, int width, int height, const Image& source, int sourceX, int sourceY,
                 RasterOp op) override;
+    void ShowWindow() override { Shown = true; }
     void SetCaption(std::string_view caption) override { Caption = caption; }
     void SetMousePointer(MousePointer shape) override { Pointer = shape; }
     void ClipCursor(std::optional<ClientRect> area) override { Confinement = area; }

@@ -59,6 +59,8 @@ public:
     int CurrentY = 0;
     void Print(std::string_view text);
 
+    // Puts the window on the screen, showing the picture as it stands.
+    virtual void ShowWindow() = 0;
     virtual void SetCaption(std::string_view caption) = 0;
     virtual void SetMousePointer(MousePointer shape) = 0;
     // Holds the pointer's hot spot inside the rectangle; nullopt releases it.

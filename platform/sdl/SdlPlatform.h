@@ -29,7 +29,7 @@ public:
     // Creates the window hidden; ShowWindow puts it on the screen.
     SdlPlatform(int clientWidth, int clientHeight, std::string_view caption, const Image& icon);
 
-    void ShowWindow();
+    void ShowWindow() override;
 
     void SetCaption(std::string_view caption) override { window_.SetCaption(caption); }
     void SetMousePointer(MousePointer shape) override { pointer_.SetShape(shape); }
