@@ -254,6 +254,7 @@ FT_Face FreeTypeFont::AtSize(double points) {
 int FreeTypeFont::Draw(Image& picture, std::string_view text, int x, int y, double points, Rgb colour) {
     FT_Face face = AtSize(points);
     const LineMetrics metrics = MetricsOf(face);
+    text = text.substr(0, text.find('\0'));  // SdlFont hands SDL_ttf a C string
     if (!text.empty()) {
         const LineCoverage line = Rasterize(face, metrics, LayOut(face, text));
         BlendCoverage(picture, x, y, line.Alpha.data(), line.Width, line.Height, line.Width, colour);

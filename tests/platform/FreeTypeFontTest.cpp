@@ -47,7 +47,7 @@ TEST(FreeTypeFont, EveryMessageFromTheSubsetIsTheDesktopsPicture) {
 }
 
 // The messages have no kerned pair; these have kerning, overlapping glyphs,
-// a glyph reaching left of the pen and text past the table's edge.
+// a glyph reaching left of the pen, text past the table's edges and UTF-8.
 TEST(FreeTypeFont, KernedOverlappingAndClippedTextIsTheDesktopsPicture) {
     SdlFont desktop;
     FreeTypeFont full(vork_font_sans, vork_font_sans_size);
@@ -58,6 +58,7 @@ TEST(FreeTypeFont, KernedOverlappingAndClippedTextIsTheDesktopsPicture) {
     }
     ExpectSamePicture(desktop, full, "VAVAVAVAVAVAVA", 170, 320, 32);
     ExpectSamePicture(desktop, full, "jjjj", -7, -9, 32);
+    ExpectSamePicture(desktop, full, std::string_view("Ty\0AV", 5), 3, 40, 16);  // SDL_ttf stops at a NUL
 }
 
 TEST(FreeTypeFont, EmptyTextPaintsNothingButMovesALine) {
