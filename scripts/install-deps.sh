@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-ttf-dev libwayland-dev fonts-liberation2
+  # FreeTypeFont, the text without SDL, and the font subset the browser loads
+  libfreetype-dev fonttools
   libgtest-dev libbenchmark-dev
   xvfb xdotool x11-apps imagemagick libx11-dev libxtst-dev libxdamage-dev libxfixes-dev libxss-dev
   # the Wayland window tests: weston nested on Xvfb, the title bar SDL draws

@@ -5,6 +5,7 @@
 
 #include "platform/SdlFont.h"
 #include "platform/TextBlend.h"
+#include "support/GameMessages.h"
 
 namespace vork::platform {
 namespace {
@@ -50,14 +51,7 @@ Box InkOf(const Image& picture) {
 
 TEST(BuiltInFont, EveryMessageOfTheGameLiesInsideTheTable) {
     SdlFont font;
-    struct Message {
-        const char* Text;
-        int X, Y;
-        double Points;
-    };
-    for (const Message& m : {Message{"vorK", 80, 96, 32}, Message{"Click to Game Start!", 31, 172, 16},
-                             Message{"Next Game", 75, 106, 16}, Message{"Click to Start", 63, 150, 16},
-                             Message{"GAME OVER", 4, 20, 16}, Message{"Click to Retry!", 57, 172, 16}}) {
+    for (const testing::GameMessage& m : testing::GameMessages) {
         Image table(240, 335, Grey);
         font.Draw(table, m.Text, m.X, m.Y, m.Points, White);
         const Box ink = InkOf(table);

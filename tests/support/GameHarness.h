@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "platform/MemoryPlatform.h"
 #include "shell/Form1.h"
@@ -20,6 +22,7 @@ struct GameHarness {
         : Platform(width, height, startTick), Form(Platform) {
         Platform.SetEventSink(&Form);
         Form.OnWindowLoad();
+        TitleTexts = std::move(Platform.Texts);
         Platform.Texts.clear();
     }
 
@@ -53,6 +56,8 @@ struct GameHarness {
 
     platform::MemoryPlatform Platform;
     shell::Form1 Form;
+    // What the title screen printed, before the tests' own texts start.
+    std::vector<platform::MemoryPlatform::PrintedText> TitleTexts;
 };
 
 }  // namespace vork::testing

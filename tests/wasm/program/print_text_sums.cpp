@@ -1,0 +1,32 @@
+// Prints, for every message the game prints, its line skip, how many pixels
+// it inked and a checksum of the table FreeTypeFont drew it on, from the font
+// subset. Built natively and for wasm32-wasi: the two must print the same.
+#include <cstdint>
+#include <cstdio>
+
+#include "platform/FreeTypeFont.h"
+#include "tests/support/GameMessages.h"
+
+extern const unsigned char vork_font_sans_subset[];
+extern const std::size_t vork_font_sans_subset_size;
+
+int main() {
+    using vork::platform::Rgb;
+    constexpr Rgb Grey{128, 128, 128};
+    vork::platform::FreeTypeFont font(vork_font_sans_subset, vork_font_sans_subset_size);
+    for (const vork::testing::GameMessage& message : vork::testing::GameMessages) {
+        vork::platform::Image table(240, 335, Grey);
+        const int lineSkip = font.Draw(table, message.Text, message.X, message.Y, message.Points, {255, 255, 255});
+        std::uint32_t checksum = 2166136261u;  // FNV-1a
+        int inked = 0;
+        for (const Rgb pixel : table.Pixels()) {
+            inked += pixel != Grey ? 1 : 0;
+            for (const std::uint8_t channel : {pixel.R, pixel.G, pixel.B}) {
+                checksum = (checksum ^ channel) * 16777619u;
+            }
+        }
+        std::printf("%-22.*s line skip %d, %4d pixels inked, checksum %08x\n", static_cast<int>(message.Text.size()),
+                    message.Text.data(), lineSkip, inked, static_cast<unsigned>(checksum));
+    }
+    return 0;
+}
