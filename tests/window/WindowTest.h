@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "tests/window/PictureAssertions.h"
 #include "tests/window/harness/GameSession.h"
-#include "tests/window/harness/TableMatch.h"
 
 namespace vork::testing {
 
@@ -20,33 +18,9 @@ protected:
         ASSERT_TRUE(game.WaitForPuck()) << "no puck on the table within 2 s of the click";
     }
 
-    // The window shows the table exactly as the game draws it, for the pucks
-    // and mallets seen there; once a goal has put the score in the caption,
-    // with the goal's texts over it. Retried for a while: a frame or the
-    // texts may be on their way.
+    // The window shows the table as the game draws it (see ShowsDrawnTable).
     ::testing::AssertionResult ShowsTheDrawnTable(int pucks = 1) {
-        std::optional<PictureDifference> difference;
-        const bool shown = WaitUntil(
-            [&] {
-                const std::string caption = game.Caption();
-                const auto shot = game.Grab();
-                if (!shot || game.Caption() != caption) {
-                    return false;
-                }
-                difference = caption == GameFacts::TitleCaption
-                                 ? DifferenceFromDrawnTable(*shot, pucks)
-                                 : DifferenceFromDrawnTable(*shot, pucks, {GameFacts::NextGame, GameFacts::ClickToStart});
-                return !difference;
-            },
-            1s, 20ms);
-        if (shown) {
-            return ::testing::AssertionSuccess();
-        }
-        std::ostringstream why;
-        if (difference) {
-            why << *difference;
-        }
-        return ::testing::AssertionFailure() << "not the table as the game draws it: " << why.str();
+        return ShowsDrawnTable([this] { return game.Grab(); }, [this] { return game.Caption(); }, pucks);
     }
 
     XDesktop desktop;

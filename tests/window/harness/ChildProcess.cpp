@@ -15,8 +15,11 @@
 
 namespace vork::testing {
 
-pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment, int keepFd,
-                 const std::string& outputPath) {
+namespace {
+
+// Forks; in the child, runs `redirect` and then `argv`.
+template <typename Redirect>
+pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& environment, Redirect&& redirect) {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -38,19 +41,50 @@ pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::st
     // Let the child set its own signal dispositions, whatever the test runner did.
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
-    if (keepFd >= 0) {
-        fcntl(keepFd, F_SETFD, 0);
-    }
-    if (!outputPath.empty()) {
-        const int output = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(output, STDOUT_FILENO);
-        dup2(output, STDERR_FILENO);
-    }
+    redirect();
     for (const std::string& variable : environment) {
         putenv(const_cast<char*>(variable.c_str()));
     }
     execvp(args[0], args.data());
     _exit(127);
+}
+
+void WriteTo(const std::string& path, std::initializer_list<int> streams) {
+    const int output = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    for (const int stream : streams) {
+        dup2(output, stream);
+    }
+}
+
+}  // namespace
+
+pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment, int keepFd,
+                 const std::string& outputPath) {
+    return Spawn(argv, environment, [&] {
+        if (keepFd >= 0) {
+            fcntl(keepFd, F_SETFD, 0);
+        }
+        if (!outputPath.empty()) {
+            WriteTo(outputPath, {STDOUT_FILENO, STDERR_FILENO});
+        }
+    });
+}
+
+PipedChild SpawnPipedChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+                           const std::string& errorPath) {
+    int toChild[2];
+    int fromChild[2];
+    if (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0) {
+        throw std::runtime_error("cannot make pipes for a child");
+    }
+    const pid_t pid = Spawn(argv, environment, [&] {
+        dup2(toChild[0], STDIN_FILENO);
+        dup2(fromChild[1], STDOUT_FILENO);
+        WriteTo(errorPath, {STDERR_FILENO});
+    });
+    close(toChild[0]);
+    close(fromChild[1]);
+    return {pid, toChild[1], fromChild[0]};
 }
 
 std::optional<int> RunChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,

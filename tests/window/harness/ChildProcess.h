@@ -16,6 +16,17 @@ namespace vork::testing {
 pid_t SpawnChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
                  int keepFd = -1, const std::string& outputPath = {});
 
+// A child that reads what `Input` is written and writes to `Output`.
+struct PipedChild {
+    pid_t Pid = -1;
+    int Input = -1;
+    int Output = -1;
+};
+// Starts `argv` like SpawnChild, with its standard input and output on pipes
+// to this process and its standard error to `errorPath`.
+PipedChild SpawnPipedChild(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+                           const std::string& errorPath);
+
 // Where a quiet child's output goes.
 inline const std::string Discarded = "/dev/null";
 

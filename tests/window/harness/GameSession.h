@@ -18,7 +18,7 @@ namespace vork::testing {
 
 // A private desktop: its own X server, a connection to it and a user's hands.
 struct XDesktop {
-    XDesktop() : X(Server.DisplayName()), Input(Server.DisplayName()) {}
+    explicit XDesktop(Point screen = {1024, 768}) : Server(screen), X(Server.DisplayName()), Input(Server.DisplayName()) {}
 
     XvfbServer Server;
     XConnection X;

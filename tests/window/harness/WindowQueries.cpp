@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -53,8 +54,8 @@ bool IsShown(XConnection& x, ::Window window) {
     return XGetWindowAttributes(x.Get(), window, &attributes) != 0 && attributes.map_state == IsViewable;
 }
 
-std::optional<::Window> Search(XConnection& x, ::Window window, std::string_view caption) {
-    if (IsShown(x, window) && ReadCaption(x, window) == caption) {
+std::optional<::Window> Search(XConnection& x, ::Window window, const std::function<bool(::Window)>& wanted) {
+    if (IsShown(x, window) && wanted(window)) {
         return window;
     }
     ::Window root = None;
@@ -66,7 +67,7 @@ std::optional<::Window> Search(XConnection& x, ::Window window, std::string_view
     }
     std::unique_ptr<::Window, XFreeDeleter<::Window>> owned(children);
     for (unsigned i = 0; i < count; ++i) {
-        if (auto found = Search(x, children[i], caption)) {
+        if (auto found = Search(x, children[i], wanted)) {
             return found;
         }
     }
@@ -90,10 +91,14 @@ std::uint8_t Channel(unsigned long pixel, unsigned long mask) {
 
 }  // namespace
 
-std::optional<::Window> FindWindowByCaption(XConnection& x, std::string_view caption) {
-    auto found = Search(x, x.Root(), caption);
+std::optional<::Window> FindWindow(XConnection& x, const std::function<bool(::Window)>& wanted) {
+    auto found = Search(x, x.Root(), wanted);
     x.Sync();  // windows vanishing mid-walk are not a failure
     return found;
+}
+
+std::optional<::Window> FindWindowByCaption(XConnection& x, std::string_view caption) {
+    return FindWindow(x, [&](::Window window) { return ReadCaption(x, window) == caption; });
 }
 
 std::optional<std::string> ReadCaption(XConnection& x, ::Window window) {

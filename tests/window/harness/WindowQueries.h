@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@
 // Reading a top-level window as a window manager or a screenshot tool would.
 namespace vork::testing {
 
+// The first viewable window, anywhere in the tree, that is `wanted`.
+std::optional<::Window> FindWindow(XConnection& x, const std::function<bool(::Window)>& wanted);
 // The first viewable window, anywhere in the tree, whose title is `caption`.
 std::optional<::Window> FindWindowByCaption(XConnection& x, std::string_view caption);
 // The window's title: _NET_WM_NAME if set, else WM_NAME.

@@ -34,7 +34,7 @@ std::string ReadDisplayNumber(int fd, Clock::duration timeout) {
 
 }  // namespace
 
-XvfbServer::XvfbServer(Point size) {
+XvfbServer::XvfbServer(Point size) : size_(size) {
     int fds[2];
     if (pipe(fds) != 0) {
         throw std::runtime_error("cannot make a pipe for Xvfb");

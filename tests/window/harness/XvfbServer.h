@@ -20,6 +20,7 @@ public:
 
     // ":N", for DISPLAY.
     const std::string& DisplayName() const { return display_; }
+    Point Size() const { return size_; }
     pid_t Pid() const { return pid_; }
     // Ends the server now, as a crash or a logout would.
     void Stop();
@@ -27,6 +28,7 @@ public:
 private:
     pid_t pid_ = -1;
     std::string display_;
+    Point size_;
 };
 
 }  // namespace vork::testing
