@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages vorK needs to build, test and benchmark,
-# asking apt only when something is missing.
+# Installs the Debian packages vorK needs, asking apt only when something is
+# missing. Each argument names a set; without one, the desktop's:
+#
+#   desktop    build, test, benchmark and package the Linux game
+#   web        build the browser version (scripts/build-web.sh)
+#   web-tests  play it in Debian's Chromium for the tests and benchmarks
 set -euo pipefail
 
-packages=(
+desktop=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-ttf-dev libwayland-dev fonts-liberation2
   # FreeTypeFont, the text without SDL, and the font subset the browser loads
@@ -16,6 +20,28 @@ packages=(
   # the icons, the package and its checks
   zlib1g-dev dpkg-dev lintian desktop-file-utils appstream
 )
+web=(
+  cmake ninja-build python3 fonts-liberation2 fonttools
+  # clang's wasm32-wasi target, its C and C++ libraries, and binaryen's wasm-opt
+  clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen
+  # FreeType's Debian source, fetched and unpacked as apt checks it
+  apt dpkg-dev
+)
+web_tests=(chromium xvfb xdotool x11-utils)
+
+packages=()
+for set in "${@:-desktop}"; do
+  case $set in
+    desktop) packages+=("${desktop[@]}") ;;
+    web) packages+=("${web[@]}") ;;
+    web-tests)
+      packages+=("${web_tests[@]}")
+      # The test driver runs on Node.js 18 or later: Debian's, unless one is there.
+      command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
+      ;;
+    *) echo "install-deps.sh: no set $set" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

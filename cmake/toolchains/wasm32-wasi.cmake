@@ -4,6 +4,7 @@
 set(CMAKE_SYSTEM_NAME WASI)
 set(CMAKE_SYSTEM_VERSION 1)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 
 set(CMAKE_C_COMPILER clang-14)
 set(CMAKE_CXX_COMPILER clang++-14)
@@ -11,7 +12,6 @@ set(CMAKE_C_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_AR llvm-ar-14 CACHE FILEPATH "")
 set(CMAKE_RANLIB llvm-ranlib-14 CACHE FILEPATH "")
-set(CMAKE_EXECUTABLE_SUFFIX .wasm)
 
 # A static library links without a program: CMake's compiler checks need none.
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
@@ -46,3 +46,9 @@ static inline __attribute__((noreturn)) void longjmp(jmp_buf buffer, int value) 
 ]=])
 set(CMAKE_C_STANDARD_INCLUDE_DIRECTORIES ${vork_wasi_include})
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${vork_wasi_include})
+
+# Clang's driver runs wasm-opt over what it links whenever an optimisation
+# level is on the link line, and that drops the function names the site's own
+# wasm-opt step goes by: executables link without the compile flags.
+set(CMAKE_CXX_LINK_EXECUTABLE
+    "<CMAKE_CXX_COMPILER> --target=wasm32-wasi <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES>")

@@ -18,7 +18,10 @@ vork_cache=${VORK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vork}
 vork_apt=$vork_cache/apt
 
 vork_apt_get() {
-  apt-get -q -o Dir::Etc::SourceList="$vork_apt/sources.list" -o Dir::Etc::SourceParts=/dev/null \
+  local sandbox=()
+  # As root apt hands downloads to its _apt user, which cannot write a private cache.
+  [ "$(id -u)" -eq 0 ] && sandbox=(-o APT::Sandbox::User=root)
+  apt-get -q "${sandbox[@]}" -o Dir::Etc::SourceList="$vork_apt/sources.list" -o Dir::Etc::SourceParts=/dev/null \
     -o Dir::State::Lists="$vork_apt/lists" -o Dir::Cache="$vork_apt/cache" -o Debug::NoLocking=1 "$@"
 }
 
@@ -70,7 +73,9 @@ debian_library() {
     local file
     file=$(ls ./*.dsc)
     [ "$(sha256sum <"$file" | cut -d' ' -f1)" = "$dsc" ]
-    dpkg-source --require-strong-checksums -x "$file" src >/dev/null
+    # The .dsc is signed by its uploader, whose key only the debian-keyring
+    # package has; its hash came from the archive's signed index above.
+    dpkg-source --require-strong-checksums -x "$file" src >unpack.log 2>&1 || { cat unpack.log >&2; exit 1; }
     # Installed where it stays: some of what a library installs names its prefix.
     rm -rf "$prefix"
     cmake -S src -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

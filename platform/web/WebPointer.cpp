@@ -1,0 +1,47 @@
+#include "platform/web/WebPointer.h"
+
+#include <algorithm>
+
+#include "platform/web/Host.h"
+
+namespace vork::platform::web {
+
+void WebPointer::SetShape(MousePointer shape) { HostPointerSetShape(static_cast<int>(shape)); }
+
+void WebPointer::Hold(std::optional<ClientRect> area) {
+    area_ = area;
+    if (area_) {
+        step_ = 1.0f / static_cast<float>(HostWindowScale());
+        at_ = Inside(at_);
+        HostPointerHold();
+        HostPointerShowAt(at_.X, at_.Y);
+    } else {
+        HostPointerRelease();
+    }
+}
+
+std::optional<WebPointer::Position> WebPointer::MovedTo(Position to) {
+    if (area_) {
+        return std::nullopt;
+    }
+    at_ = to;
+    return at_;
+}
+
+WebPointer::Position WebPointer::MovedBy(Position by) {
+    at_ = Inside({at_.X + by.X, at_.Y + by.Y});
+    HostPointerShowAt(at_.X, at_.Y);
+    return at_;
+}
+
+// The hot spot stays on the area's pixels: up to the last screen pixel
+// before its right and bottom edges.
+WebPointer::Position WebPointer::Inside(Position at) const {
+    if (!area_) {
+        return at;
+    }
+    return {std::clamp(at.X, static_cast<float>(area_->Left), static_cast<float>(area_->Right) - step_),
+            std::clamp(at.Y, static_cast<float>(area_->Top), static_cast<float>(area_->Bottom) - step_)};
+}
+
+}  // namespace vork::platform::web
