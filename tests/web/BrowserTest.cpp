@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "tests/web/harness/BrowserSession.h"
+#include "tests/window/PictureAssertions.h"
+#include "tests/window/harness/ExpectedPictures.h"
+#include "tests/window/harness/PictureProbe.h"
+
+namespace vork::testing {
+namespace {
+
+// Each test gets its own X server and a browser showing the game's page.
+class Browser : public ::testing::Test {
+protected:
+    void SetUp() override { page.WaitForTable(); }
+
+    auto Caption() {
+        return [this] { return page.Caption(); };
+    }
+    auto Grab() {
+        return [this] { return page.Grab(); };
+    }
+    auto Shot() {
+        return [this] { return page.Shot(); };
+    }
+    void StartRally() {
+        page.ClickToPlay();
+        ASSERT_TRUE(WaitForPuck(Grab(), 2s)) << "no puck on the table within 2 s of the click";
+    }
+    // Where the player's mallet is drawn; an empty box if it is nowhere.
+    Box PlayerMallet() {
+        const auto shot = page.Grab();
+        return shot ? FindPlayerMallet(*shot).value_or(Box{}) : Box{};
+    }
+
+    XDesktop desktop;
+    BrowserSession page{desktop};
+};
+
+TEST_F(Browser, ShowsTheTitleAsTheDesktopDrawsIt) {
+    EXPECT_TRUE(ComesToShow(Shot(), TitlePicture(), 2s));
+    EXPECT_EQ(page.Caption(), "vorK");
+    EXPECT_EQ(page.PageTitle(), "vorK");
+}
+
+TEST(DenseScreen, ShowsEachTablePixelAsASharpBlock) {
+    XDesktop desktop({1200, 1000});
+    BrowserSession page(desktop, {.DeviceScale = 2});
+    page.WaitForTable();
+    std::optional<platform::Image> shrunk;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto shot = page.Shot();
+            shrunk = shot && shot->Width() == 2 * GameFacts::ClientWidth ? Shrunk(*shot, 2) : std::nullopt;
+            return shrunk && !ComparePictures(TitlePicture(), *shrunk);
+        },
+        2s))
+        << "not the title at twice the size, pixel for pixel";
+}
+
+// Every picture the page shows in a rally is a whole frame as the game draws
+// it; the goal leaves the last frame with its texts, on the screen itself.
+TEST_F(Browser, ShowsEveryFrameAndTheGoalAsTheGameDrawsThem) {
+    StartRally();
+    for (int grab = 0; grab < 20; ++grab) {
+        ASSERT_TRUE(ShowsDrawnTable(Grab(), Caption())) << "grab " << grab;
+    }
+    ASSERT_TRUE(WaitUntil([this] { return page.Caption() != GameFacts::TitleCaption; }, 60s, 50ms)) << "no goal in 60 s";
+    const std::string score = page.Caption();
+    EXPECT_TRUE(score == "Score  PLAYER-1 VS CPU-0" || score == "Score  PLAYER-0 VS CPU-1") << score;
+    EXPECT_EQ(page.PageTitle(), score.substr(0, 5) + score.substr(6));
+    EXPECT_TRUE(ShowsDrawnTable(Shot(), Caption()));
+    EXPECT_FALSE(page.PointerLocked()) << "the goal releases the pointer";
+}
+
+TEST_F(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {
+    StartRally();
+    EXPECT_TRUE(WaitUntil([this] { return page.PointerLocked(); }, 1s)) << "the click did not lock the pointer";
+    const Box area = GameFacts::PlayerArea;
+    const auto malletAt = [](Point topLeft) {
+        return Box{topLeft.X, topLeft.Y, topLeft.X + GameFacts::SpriteSize, topLeft.Y + GameFacts::SpriteSize};
+    };
+    const Box bottomRight = malletAt({area.Right - 1, area.Bottom - 1});
+    const Box topLeft = malletAt({area.Left, area.Top});
+    page.MoveBy(600, 600);
+    EXPECT_TRUE(WaitUntil([&] { return PlayerMallet() == bottomRight; }, 1s)) << "mallet at " << PlayerMallet();
+    page.MoveBy(-600, -600);
+    EXPECT_TRUE(WaitUntil([&] { return PlayerMallet() == topLeft; }, 1s)) << "mallet at " << PlayerMallet();
+
+    // Esc: the browser gives the lock up; the mallet stays until a click.
+    page.MoveBy(30, 40);
+    const Box held = malletAt({area.Left + 30, area.Top + 40});
+    ASSERT_TRUE(WaitUntil([&] { return PlayerMallet() == held; }, 1s)) << "mallet at " << PlayerMallet();
+    page.PressEscape();
+    ASSERT_TRUE(WaitUntil([this] { return !page.PointerLocked(); }, 1s)) << "Esc did not unlock the pointer";
+    EXPECT_EQ(page.StatusLine(), "click to hold the mouse again");
+    page.MoveTo({10, 10});
+    page.MoveTo({200, 300});
+    EXPECT_FALSE(WaitUntil([&] { return PlayerMallet() != held && page.Caption() == GameFacts::TitleCaption; }, 300ms))
+        << "the mallet moved to " << PlayerMallet() << " while the hold was lost";
+
+    // Chromium refuses a lock asked for within a second of Esc.
+    std::this_thread::sleep_for(1500ms);
+    page.Click(1);
+    EXPECT_TRUE(WaitUntil([this] { return page.PointerLocked() || page.Caption() != GameFacts::TitleCaption; }, 1s))
+        << "a click did not take the hold back";
+    EXPECT_EQ(page.StatusLine(), "");
+
+    // A right click ends the program; its last picture stays, unchanging.
+    page.Click(3);
+    EXPECT_TRUE(WaitUntil([this] { return page.ExitStatus() == 0; }, 1s)) << "a right click did not end the game";
+    EXPECT_FALSE(page.PointerLocked());
+    EXPECT_NE(page.StatusLine().find("Start again"), std::string::npos) << page.StatusLine();
+    const auto last = page.Grab();
+    ASSERT_TRUE(last);
+    EXPECT_TRUE(ShowsDrawnTable(Grab(), Caption()));
+    std::this_thread::sleep_for(200ms);
+    EXPECT_TRUE(ComesToShow(Grab(), *last, 0s)) << "the picture changed after the end";
+    EXPECT_EQ(page.Ask("problems"), "") << "the page reported errors";
+}
+
+}  // namespace
+}  // namespace vork::testing

@@ -1,0 +1,143 @@
+// Remote control of the game's page for the tests and benchmarks: serves a
+// site on 127.0.0.1, opens it in Debian's Chromium (on the X display in
+// DISPLAY) through playwright-core, then answers one command a line on
+// standard input with one line on standard output: "ok" and the answer, or
+// "error" and why. Positions are the table's pixels.
+//
+//   node driver.mjs <site folder> [--scale N] [--size WxH] [--page name.html]
+//
+// The browser's window fills the screen from its top-left corner, and the
+// page is shown as a desktop shows it, at N screen pixels per page pixel:
+// the tests move the mouse, type and take screenshots through the X server
+// itself, as a player's desktop would.
+
+import http from 'node:http';
+import fs from 'node:fs';
+import path from 'node:path';
+import readline from 'node:readline';
+import { createRequire } from 'node:module';
+import { decodePng } from './png.mjs';
+
+// playwright-core as npm installed it from the lock file, in the build folder.
+const require = createRequire(process.env.VORK_NODE_MODULES ?? import.meta.url);
+const { chromium } = require('playwright-core');
+
+const args = process.argv.slice(2);
+const site = args[0];
+const option = (name, fallback) => {
+  const at = args.indexOf(`--${name}`);
+  return at >= 0 ? args[at + 1] : fallback;
+};
+const scale = option('scale', '1');
+// The screen's size; the browser's window is given in page pixels.
+const [width, height] = option('size', '1024x768').split('x').map((pixels) => Math.floor(pixels / scale));
+const pageName = option('page', 'index.html');
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const server = http.createServer((request, response) => {
+  const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+  const file = path.join(site, name === '/' ? 'index.html' : name);
+  if (!file.startsWith(path.resolve(site)) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+    response.writeHead(404).end();
+    return;
+  }
+  response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
+  fs.createReadStream(file).pipe(response);
+});
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+
+// Chromium's own calls home are turned off: this machine reaches no such host.
+const browser = await chromium.launch({
+  executablePath: process.env.VORK_CHROMIUM ?? '/usr/bin/chromium',
+  headless: false,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync', '--window-position=0,0', `--window-size=${width},${height}`,
+    `--force-device-scale-factor=${scale}`],
+});
+const context = await browser.newContext({ viewport: null });
+// Every present and its time, for the benchmarks: the game's own import,
+// wrapped before the page instantiates the module.
+// The same for the first display frame after the page shows the table.
+await context.addInitScript(() => {
+  window.vorkPresents = [];
+  const wrap = (imports) => {
+    const { present, window_show: show } = imports.vork ?? {};
+    if (present) {
+      imports.vork.present = (...values) => {
+        window.vorkPresents.push(performance.now());
+        return present(...values);
+      };
+      imports.vork.window_show = () => {
+        show();
+        requestAnimationFrame(() => (window.vorkFirstFrame = performance.now()));
+      };
+    }
+    return imports;
+  };
+  const streaming = WebAssembly.instantiateStreaming;
+  WebAssembly.instantiateStreaming = (source, imports) => streaming(source, wrap(imports));
+  const plain = WebAssembly.instantiate;
+  WebAssembly.instantiate = (source, imports) => plain(source, wrap(imports));
+});
+const page = await context.newPage();
+const problems = [];
+page.on('pageerror', (error) => problems.push(error.message));
+page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
+await page.goto(`http://127.0.0.1:${server.address().port}/${pageName}`);
+
+const rgb = (rgba) => {
+  const out = Buffer.alloc((rgba.length / 4) * 3);
+  for (let i = 0, o = 0; i < rgba.length; i += 4, o += 3) {
+    out[o] = rgba[i];
+    out[o + 1] = rgba[i + 1];
+    out[o + 2] = rgba[i + 2];
+  }
+  return out.toString('base64');
+};
+
+const commands = {
+  // The time from opening the page to its first picture, in milliseconds.
+  async shown() {
+    await page.waitForFunction(() => window.vorkFirstFrame !== undefined);
+    return (await page.evaluate(() => window.vorkFirstFrame)).toFixed(1);
+  },
+  // The canvas's own pixels: the picture as the page last uploaded it.
+  async grab() {
+    const url = await page.evaluate(() => document.getElementById('picture').toDataURL('image/png'));
+    const image = decodePng(Buffer.from(url.slice(url.indexOf(',') + 1), 'base64'));
+    return `${image.width} ${image.height} ${rgb(image.rgba)}`;
+  },
+  // Where the table is on the screen, in screen pixels: left, top, width, height.
+  where: () =>
+    page.evaluate(() => {
+      const box = document.getElementById('picture').getBoundingClientRect();
+      const ratio = window.devicePixelRatio;
+      // The browser's own bars are above the page.
+      const top = window.screenY + window.outerHeight - window.innerHeight;
+      return [window.screenX + box.left, top + box.top, box.width, box.height].map((v) => Math.round(v * ratio)).join(' ');
+    }),
+  caption: () => page.evaluate(() => document.getElementById('caption').textContent),
+  title: () => page.title(),
+  status: () => page.evaluate(() => document.getElementById('status').textContent),
+  locked: () => page.evaluate(() => String(document.pointerLockElement?.id === 'picture')),
+  exit: () => page.evaluate(() => document.body.dataset.exitStatus ?? ''),
+  // Times of the presents since the last asking, milliseconds apart from the first.
+  presents: () => page.evaluate(() => window.vorkPresents.splice(0).map((t) => t.toFixed(3)).join(' ')),
+  problems: () => problems.join(' | '),
+  pid: () => String(process.pid),
+};
+
+const lines = readline.createInterface({ input: process.stdin });
+for await (const line of lines) {
+  const [name, ...values] = line.trim().split(/\s+/);
+  if (name === 'quit') break;
+  try {
+    if (!(name in commands)) throw new Error(`no command ${name}`);
+    const answer = await commands[name](...values);
+    process.stdout.write(`ok ${answer ?? ''}\n`);
+  } catch (error) {
+    process.stdout.write(`error ${String(error.message ?? error).replace(/\s+/g, ' ')}\n`);
+  }
+}
+await browser.close();
+server.close();

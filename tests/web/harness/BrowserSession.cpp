@@ -1,0 +1,214 @@
+#include "tests/web/harness/BrowserSession.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <stdexcept>
+
+#include "tests/window/harness/TextFile.h"
+#include "tests/window/harness/WindowQueries.h"
+
+namespace vork::testing {
+namespace {
+
+std::string Base64Decoded(const std::string& text) {
+    static const std::string Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string bytes;
+    unsigned bits = 0;
+    int count = 0;
+    for (const char c : text) {
+        const std::size_t value = Alphabet.find(c);
+        if (value == std::string::npos) {
+            continue;  // padding
+        }
+        bits = (bits << 6) | static_cast<unsigned>(value);
+        count += 6;
+        if (count >= 8) {
+            count -= 8;
+            bytes.push_back(static_cast<char>((bits >> count) & 0xff));
+        }
+    }
+    return bytes;
+}
+
+std::string TemporaryFile() {
+    std::string path = (std::filesystem::temp_directory_path() / "vork-browser-XXXXXX").string();
+    const int fd = mkstemp(path.data());
+    if (fd < 0) {
+        throw std::runtime_error("cannot make a file for the browser's output");
+    }
+    close(fd);
+    return path;
+}
+
+// The browser's own top-level window, where the X server sends its keys.
+std::optional<::Window> BrowserWindow(XConnection& x) {
+    return FindWindow(x, [&](::Window window) {
+        const auto name = WindowClass(x, window);
+        const auto caption = ReadCaption(x, window);
+        return name && name->second == "Chromium" && caption && caption->ends_with(" - Chromium");
+    });
+}
+
+std::vector<std::string> DriverEnvironment(XDesktop& desktop) {
+    std::vector<std::string> environment = X11Environment(desktop.Server.DisplayName());
+    environment.push_back("VORK_NODE_MODULES=" VORK_NODE_MODULES);
+    return environment;
+}
+
+}  // namespace
+
+std::string BrowserSession::DefaultSite() {
+    const char* site = std::getenv("VORK_WEB_SITE");
+    return site != nullptr ? site : VORK_WEB_SITE;
+}
+
+BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
+    : desktop_(desktop),
+      // A driver that died must fail the test with its reason, not kill it.
+      ignorePipeErrors_((signal(SIGPIPE, SIG_IGN), true)),
+      errorPath_(TemporaryFile()),
+      driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--scale", std::to_string(options.DeviceScale),
+                               "--size",
+                               std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
+                               "--page", options.Page},
+                              DriverEnvironment(desktop), errorPath_)) {}
+
+BrowserSession::~BrowserSession() {
+    const ssize_t written = write(driver_.Input, "quit\n", 5);
+    (void)written;
+    close(driver_.Input);
+    close(driver_.Output);
+    StopChild(driver_.Pid, 5000);
+    std::filesystem::remove(errorPath_);
+}
+
+std::string BrowserSession::Ask(const std::string& command, Clock::duration timeout) {
+    const std::string line = command + "\n";
+    if (write(driver_.Input, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
+        throw std::runtime_error("the browser's driver has gone: " + ReadTextFile(errorPath_));
+    }
+    const Clock::time_point deadline = Clock::now() + timeout;
+    std::size_t end;
+    while ((end = buffered_.find('\n')) == std::string::npos) {
+        pollfd ready{driver_.Output, POLLIN, 0};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        char chunk[65536];
+        const ssize_t got = left > 0 && poll(&ready, 1, static_cast<int>(left)) > 0
+                                ? read(driver_.Output, chunk, sizeof chunk)
+                                : -1;
+        if (got <= 0) {
+            throw std::runtime_error("no answer to \"" + command + "\": " + ReadTextFile(errorPath_));
+        }
+        buffered_.append(chunk, static_cast<std::size_t>(got));
+    }
+    const std::string answer = buffered_.substr(0, end);
+    buffered_.erase(0, end + 1);
+    if (answer.starts_with("ok")) {
+        return answer.size() > 3 ? answer.substr(3) : "";
+    }
+    throw std::runtime_error("\"" + command + "\" failed: " + answer);
+}
+
+double BrowserSession::WaitForTable() { return std::stod(Ask("shown")); }
+
+std::optional<platform::Image> BrowserSession::Picture(const std::string& command) {
+    std::istringstream answer(Ask(command));
+    int width = 0;
+    int height = 0;
+    std::string pixels;
+    answer >> width >> height >> pixels;
+    const std::string bytes = Base64Decoded(pixels);
+    if (width <= 0 || height <= 0 || bytes.size() != static_cast<std::size_t>(width) * height * 3) {
+        return std::nullopt;
+    }
+    platform::Image picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const char* rgb = bytes.data() + (static_cast<std::size_t>(y) * width + x) * 3;
+            picture.Set(x, y, {static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),
+                               static_cast<std::uint8_t>(rgb[2])});
+        }
+    }
+    return picture;
+}
+
+std::optional<platform::Image> BrowserSession::Grab() { return Picture("grab"); }
+
+Box BrowserSession::OnScreen() {
+    std::istringstream answer(Ask("where"));
+    Box box;
+    int width = 0;
+    int height = 0;
+    answer >> box.Left >> box.Top >> width >> height;
+    box.Right = box.Left + width;
+    box.Bottom = box.Top + height;
+    return box;
+}
+
+std::optional<platform::Image> BrowserSession::Shot() { return GrabArea(desktop_.X, desktop_.X.Root(), OnScreen()); }
+
+std::string BrowserSession::Caption() { return Ask("caption"); }
+
+std::string BrowserSession::PageTitle() { return Ask("title"); }
+
+std::string BrowserSession::StatusLine() { return Ask("status"); }
+
+bool BrowserSession::PointerLocked() { return Ask("locked") == "true"; }
+
+std::optional<int> BrowserSession::ExitStatus() {
+    const std::string status = Ask("exit");
+    return status.empty() ? std::nullopt : std::optional<int>(std::stoi(status));
+}
+
+void BrowserSession::FocusBrowser() {
+    const auto window = BrowserWindow(desktop_.X);
+    if (!window) {
+        throw std::runtime_error("no browser window on the display");
+    }
+    desktop_.Input.Focus(*window);
+}
+
+void BrowserSession::ClickToPlay(Point at, bool shifted) {
+    FocusBrowser();
+    MoveTo(at);
+    if (shifted) {
+        desktop_.Input.KeyDown("shift");
+    }
+    desktop_.Input.Click(1);
+    if (shifted) {
+        desktop_.Input.KeyUp("shift");
+    }
+}
+
+void BrowserSession::MoveTo(Point at) {
+    const Box table = OnScreen();
+    desktop_.Input.MoveTo(desktop_.X.Root(), table.Left + at.X * table.Width() / GameFacts::ClientWidth,
+                          table.Top + at.Y * table.Height() / GameFacts::ClientHeight);
+}
+
+// In steps a hand's mouse could make: the browser brings the pointer back to
+// its window's middle after each, and a step that met the screen's edge on
+// the way would be cut short.
+void BrowserSession::MoveBy(int dx, int dy) {
+    constexpr int LongestStep = 100;
+    const int steps = std::max({1, (std::abs(dx) + LongestStep - 1) / LongestStep, (std::abs(dy) + LongestStep - 1) / LongestStep});
+    for (int step = 0; step < steps; ++step) {
+        desktop_.Input.MoveBy(dx * (step + 1) / steps - dx * step / steps, dy * (step + 1) / steps - dy * step / steps);
+    }
+}
+
+void BrowserSession::Click(int button) { desktop_.Input.Click(button); }
+
+void BrowserSession::PressEscape() {
+    FocusBrowser();
+    desktop_.Input.KeyDown("Escape");
+    desktop_.Input.KeyUp("Escape");
+}
+
+}  // namespace vork::testing

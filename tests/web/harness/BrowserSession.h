@@ -1,0 +1,81 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/Image.h"
+#include "tests/window/harness/ChildProcess.h"
+#include "tests/window/harness/Deadline.h"
+#include "tests/window/harness/GameFacts.h"
+#include "tests/window/harness/GameSession.h"
+
+namespace vork::testing {
+
+// The game's page in Debian's Chromium on a private desktop, as a player
+// meets it: the browser shows the site from a server of its own, and is
+// driven by tests/web/driver.mjs, one command at a time.
+class BrowserSession {
+public:
+    struct Options {
+        int DeviceScale = 1;  // screen pixels per page pixel
+        std::string Page = "index.html";
+        std::string Site = DefaultSite();
+    };
+    explicit BrowserSession(XDesktop& desktop) : BrowserSession(desktop, Options{}) {}
+    BrowserSession(XDesktop& desktop, const Options& options);
+    ~BrowserSession();
+    BrowserSession(const BrowserSession&) = delete;
+    BrowserSession& operator=(const BrowserSession&) = delete;
+
+    // The web build's site folder.
+    static std::string DefaultSite();
+
+    // The driver's answer to `command`; throws with the driver's reason when
+    // it fails.
+    std::string Ask(const std::string& command, Clock::duration timeout = 30s);
+
+    // Milliseconds from opening the page to its first picture on the screen.
+    double WaitForTable();
+    // The canvas's own pixels: the picture as the page last uploaded it.
+    std::optional<platform::Image> Grab();
+    // Where the table is on the screen.
+    Box OnScreen();
+    // What the screen shows there, as the X server has it.
+    std::optional<platform::Image> Shot();
+    // The game's caption, as the line above the table shows it.
+    std::string Caption();
+    // The page's title: the caption as browsers show titles, runs of
+    // spaces as one.
+    std::string PageTitle();
+    std::string StatusLine();
+    bool PointerLocked();
+    // How the program ended; nullopt while it runs.
+    std::optional<int> ExitStatus();
+
+    // The mouse and keyboard, through the X server as a player's are.
+    // Rests the pointer at `at` on the table and clicks, with Shift held for
+    // `shifted`.
+    void ClickToPlay(Point at = GameFacts::RestingClick, bool shifted = false);
+    void MoveTo(Point at);
+    // By screen pixels: under the browser's pointer lock, motion only.
+    void MoveBy(int dx, int dy);
+    // Clicks an X button (1 left, 2 middle, 3 right) where the pointer is.
+    void Click(int button);
+    // The browser itself handles Esc.
+    void PressEscape();
+    pid_t DriverPid() const { return driver_.Pid; }
+
+private:
+    std::optional<platform::Image> Picture(const std::string& command);
+    void FocusBrowser();
+
+    XDesktop& desktop_;
+    bool ignorePipeErrors_;
+    std::string errorPath_;
+    PipedChild driver_;
+    std::string buffered_;
+};
+
+}  // namespace vork::testing
