@@ -1,25 +1,26 @@
 // The clock and the game's waits. The tick counter is real time in whole
-// milliseconds. A frame's sleep must end within the millisecond its deadline
-// falls in, or the frame after it starts late: a timer wakes the page a
-// little before the deadline, and messages to itself, which the page handles
-// within tens of microseconds, cover the rest. Timers come late by however
-// busy the machine is, so how early to ask is learnt from how late the
-// recent ones came: early enough for nine in ten, at the least.
+// milliseconds, and a frame is released by the tick it reads: a sleep that
+// ends a millisecond or more past its deadline starts the next frame late.
+// Timers come in whole milliseconds, and late by however busy the machine
+// is, so each sleep asks for the latest timer that still wakes the page
+// within the deadline's millisecond, were it as late as nine in ten of the
+// recent ones; the few that come early are finished with messages to itself,
+// which the page handles within tens of microseconds.
 
 const Remembered = 32;
-const LeastLead = 0.5;
+const LeastLateness = 0.2;
 
-function createTimerLead() {
-  const late = new Array(Remembered).fill(LeastLead);
+function createTimerLateness() {
+  const late = new Array(Remembered).fill(LeastLateness);
   let next = 0;
-  let lead = LeastLead;
+  let expected = LeastLateness;
   return {
-    lead: () => lead,
+    expected: () => expected,
     came(lateness) {
       late[next] = Math.max(0, lateness);
       next = (next + 1) % Remembered;
       const sorted = [...late].sort((a, b) => a - b);
-      lead = Math.max(LeastLead, sorted[Math.floor(Remembered * 0.9)] + 0.25);
+      expected = Math.max(LeastLateness, sorted[Math.floor(Remembered * 0.9)] + 0.1);
     },
   };
 }
@@ -32,7 +33,7 @@ export function createWait(game, input) {
     afterMessage = then;
     channel.port2.postMessage(null);
   };
-  const timer = createTimerLead();
+  const timer = createTimerLateness();
 
   const ticks = () => Math.floor(performance.now()) >>> 0;
 
@@ -44,7 +45,7 @@ export function createWait(game, input) {
     // to 4 ms at the least.
     post(() => {
       const asked = performance.now();
-      const sleep = Math.floor(deadline - asked - timer.lead());
+      const sleep = Math.floor(deadline + 1 - timer.expected() - asked);
       if (sleep <= 0) return look();
       setTimeout(() => {
         timer.came(performance.now() - asked - sleep);
