@@ -25,8 +25,8 @@ protected:
     auto Shot() {
         return [this] { return page.Shot(); };
     }
-    void StartRally() {
-        page.ClickToPlay();
+    void StartRally(bool twoPucks = false) {
+        page.ClickToPlay(GameFacts::RestingClick, twoPucks);
         ASSERT_TRUE(WaitForPuck(Grab(), 2s)) << "no puck on the table within 2 s of the click";
     }
     // Where the player's mallet is drawn; an empty box if it is nowhere.
@@ -62,16 +62,17 @@ TEST(DenseScreen, ShowsEachTablePixelAsASharpBlock) {
 
 // Every picture the page shows in a rally is a whole frame as the game draws
 // it; the goal leaves the last frame with its texts, on the screen itself.
+// Shift held on the click asks for two pucks, as on the desktop.
 TEST_F(Browser, ShowsEveryFrameAndTheGoalAsTheGameDrawsThem) {
-    StartRally();
+    StartRally(true);
     for (int grab = 0; grab < 20; ++grab) {
-        ASSERT_TRUE(ShowsDrawnTable(Grab(), Caption())) << "grab " << grab;
+        ASSERT_TRUE(ShowsDrawnTable(Grab(), Caption(), 2)) << "grab " << grab;
     }
     ASSERT_TRUE(WaitUntil([this] { return page.Caption() != GameFacts::TitleCaption; }, 60s, 50ms)) << "no goal in 60 s";
     const std::string score = page.Caption();
     EXPECT_TRUE(score == "Score  PLAYER-1 VS CPU-0" || score == "Score  PLAYER-0 VS CPU-1") << score;
     EXPECT_EQ(page.PageTitle(), score.substr(0, 5) + score.substr(6));
-    EXPECT_TRUE(ShowsDrawnTable(Shot(), Caption()));
+    EXPECT_TRUE(ShowsDrawnTable(Shot(), Caption(), 2));
     EXPECT_FALSE(page.PointerLocked()) << "the goal releases the pointer";
 }
 
@@ -86,6 +87,14 @@ TEST_F(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {
     const Box topLeft = malletAt({area.Left, area.Top});
     page.MoveBy(600, 600);
     EXPECT_TRUE(WaitUntil([&] { return PlayerMallet() == bottomRight; }, 1s)) << "mallet at " << PlayerMallet();
+    // The page draws the hidden pointer where the game has it: a cross-hair
+    // whose lines meet at the hot spot, the mallet's top-left.
+    const auto screen = page.Shot();
+    ASSERT_TRUE(screen);
+    constexpr platform::Rgb Black{0, 0, 0};
+    for (const Point line : {Point{0, 0}, Point{-5, 0}, Point{0, -5}}) {
+        EXPECT_EQ(screen->At(area.Right - 1 + line.X, area.Bottom - 1 + line.Y), Black) << "no cross-hair at " << line;
+    }
     page.MoveBy(-600, -600);
     EXPECT_TRUE(WaitUntil([&] { return PlayerMallet() == topLeft; }, 1s)) << "mallet at " << PlayerMallet();
 
