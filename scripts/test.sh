@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds vorK and runs every test: the whole suite
-# on the Release build, then again under the address and undefined-behaviour
+# Installs what is missing, builds vorK for every target and runs every test:
+# the whole suite on the Release build, the browser's included, then the
+# game's own code again under the address and undefined-behaviour
 # sanitizers, the real game in its window included.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" desktop web web-tests
 
-"$root/scripts/build.sh" "$root/build"
+"$root/scripts/build-web.sh" "$root/build-web"
+"$root/scripts/build.sh" "$root/build" -DVORK_WEB_BUILD="$root/build-web"
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DVORK_SANITIZE=address,undefined -DVORK_BUILD_BENCH=OFF
