@@ -8,6 +8,7 @@
 // which the page handles within tens of microseconds.
 
 const Remembered = 32;
+const ClampedBelow = 4;
 const LeastLateness = 0.2;
 
 function createTimerLateness() {
@@ -41,17 +42,17 @@ export function createWait(game, input) {
     const now = performance.now();
     const deadline = Math.floor(now) + ((tick - Math.floor(now)) | 0);
     const look = () => (performance.now() >= deadline ? wake() : post(look));
-    // Set from a message, never from a timer: timers set by timers are held
-    // to 4 ms at the least.
-    post(() => {
-      const asked = performance.now();
-      const sleep = Math.floor(deadline + 1 - timer.expected() - asked);
-      if (sleep <= 0) return look();
-      setTimeout(() => {
-        timer.came(performance.now() - asked - sleep);
-        look();
-      }, sleep);
-    });
+    const asked = performance.now();
+    const sleep = Math.floor(deadline + 1 - timer.expected() - asked);
+    const timed = () => {
+      timer.came(performance.now() - asked - sleep);
+      look();
+    };
+    if (sleep >= ClampedBelow) setTimeout(timed, sleep);
+    // A timer set by a timer, as this one is from the second frame on, is
+    // held to 4 ms at the least: a shorter sleep is asked for from a message.
+    else if (sleep > 0) post(() => setTimeout(timed, sleep));
+    else look();
   }
 
   return {
