@@ -19,8 +19,10 @@ export function createInput(canvas, pointer, memory) {
   const queue = [];
   let waiter = null;
   let pressedHere = false;
+  let taking = true;
 
   function push(event) {
+    if (!taking) return;
     queue.push(event);
     if (waiter) {
       const wake = waiter;
@@ -64,6 +66,11 @@ export function createInput(canvas, pointer, memory) {
 
   return {
     pending: () => queue.length > 0,
+    // Once the program has ended, nothing takes input any more.
+    stop() {
+      taking = false;
+      queue.length = 0;
+    },
     onNext(wake) {
       waiter = wake;
     },

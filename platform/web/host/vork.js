@@ -35,6 +35,7 @@ async function instantiate(url, imports) {
 
 // The last picture stays; the page says how it ended and offers a new game.
 function ended(exitStatus, error) {
+  input.stop();
   pointer.release();
   present.flush();
   document.body.dataset.exitStatus = exitStatus;
