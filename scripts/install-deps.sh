@@ -15,16 +15,5 @@ packages=(
   zlib1g-dev dpkg-dev lintian desktop-file-utils appstream
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+. "$(dirname "$0")/lib/install-missing.sh"
+install_missing "${packages[@]}"

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include "tests/wine/WineTest.h"
+#include "tests/window/PictureAssertions.h"
+#include "tests/window/harness/ExpectedPictures.h"
+#include "tests/window/harness/Cover.h"
+#include "tests/window/harness/WindowQueries.h"
+
+namespace vork::testing {
+namespace {
+
+using WindowsGame = WineTest;
+
+TEST_F(WindowsGame, ShowsTheTitlePixelForPixelInAFixedFrameWithOnlyACloseBox) {
+    EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 5s));
+    EXPECT_EQ(game.InWindow().Width(), GameFacts::ClientWidth);
+    EXPECT_EQ(game.InWindow().Height(), GameFacts::ClientHeight);
+    // Wine tells X what the window's style offers in the Motif hints:
+    // functions move (4) and close (32), but no resize (2), minimise (8) or
+    // maximise (16).
+    const auto hints = MotifHints(desktop.X, game.Window());
+    ASSERT_TRUE(hints && hints->size() >= 2);
+    EXPECT_EQ((*hints)[1], 4 | 32);
+}
+
+TEST_F(WindowsGame, ShowsEveryFrameOfARallyAsTheGameDrawsIt) {
+    StartRally();
+    for (int shot = 0; shot < 20; ++shot) {
+        ASSERT_TRUE(ShowsTheDrawnTable()) << "shot " << shot;
+    }
+}
+
+// Windows drops the hold when the window loses the focus (Alt+Tab, or a
+// click elsewhere); it must be back when the window has it again.
+TEST_F(WindowsGame, HoldsThePointerInThePlayersHalfAlsoAfterAFocusChange) {
+    StartRally();
+    EXPECT_TRUE(HoldsThePointerInThePlayersHalf());
+    {
+        Cover other(desktop.X, {0, 0, 100, 100});
+        ASSERT_TRUE(other.WaitUntilShown());
+        desktop.Input.Focus(other.Get());
+        desktop.Input.MoveBy(-1000, -1000);
+        EXPECT_TRUE(WaitUntil([&] { return PointerOnScreen(desktop.X) == Point{0, 0}; }, 1s))
+            << "the hold stayed while another window had the focus";
+    }
+    // Back by a click on the table, which a rally takes no notice of.
+    game.MoveTo(GameFacts::RestingClick);
+    desktop.Input.Click(1);
+    EXPECT_TRUE(HoldsThePointerInThePlayersHalf()) << "after the focus came back";
+}
+
+TEST_F(WindowsGame, RightClickInARallyEndsIt) {
+    StartRally();
+    desktop.Input.Click(3);
+    EXPECT_EQ(game.Process().ProblemWithEnd(5s), std::nullopt);
+}
+
+TEST_F(WindowsGame, CloseBoxEndsIt) {
+    // Wine draws the frame: the close box is the title bar's last square.
+    const Box client = game.InWindow();
+    const int titleBar = client.Top - client.Left;
+    desktop.Input.MoveTo(game.Window(), client.Right - titleBar / 2 - 2, client.Left + titleBar / 2);
+    desktop.Input.Click(1);
+    EXPECT_EQ(game.Process().ProblemWithEnd(5s), std::nullopt);
+}
+
+// Started from a console (vork_console_host, which passes on a Ctrl+C or
+// ends the session when it gets SIGINT, and exits with the game's status).
+class WindowsGameFromAConsole : public WineTest {
+protected:
+    explicit WindowsGameFromAConsole(const char* onCtrlC)
+        : WineTest(wine::Under({WindowsBuild("vork_console_host.exe"), onCtrlC, WindowsBuild("vork.exe")})) {}
+};
+
+class CtrlC : public WindowsGameFromAConsole {
+protected:
+    CtrlC() : WindowsGameFromAConsole("ctrl-c") {}
+};
+
+TEST_F(CtrlC, InTheConsoleEndsARally) {
+    StartRally();
+    game.Process().SendSignal(SIGINT);
+    EXPECT_EQ(game.Process().ProblemWithEnd(5s), std::nullopt);
+}
+
+class SessionEnd : public WindowsGameFromAConsole {
+protected:
+    SessionEnd() : WindowsGameFromAConsole("end-session") {}
+};
+
+TEST_F(SessionEnd, EndsTheGameOnItsTitle) {
+    ASSERT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 5s));
+    game.Process().SendSignal(SIGINT);
+    EXPECT_EQ(game.Process().ProblemWithEnd(5s), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vork::testing
