@@ -11,6 +11,9 @@ packages=(
   # the Wayland window tests: weston nested on Xvfb, the title bar SDL draws
   # through libdecor, and Mesa's software EGL that SDL renders with there
   weston libdecor-0-plugin-1-cairo libgl1-mesa-dri
+  # the Windows build's tests and benchmark (scripts/build-windows.sh installs
+  # what builds it)
+  wine wine64
   # the icons, the package and its checks
   zlib1g-dev dpkg-dev lintian desktop-file-utils appstream
 )

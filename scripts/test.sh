@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds vorK and runs every test: the whole suite
-# on the Release build, then again under the address and undefined-behaviour
-# sanitizers, the real game in its window included.
+# on the Release build, the Windows build under Wine included, then again
+# (without Wine) under the address and undefined-behaviour sanitizers, the
+# real game in its window included.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
-"$root/scripts/build.sh" "$root/build"
+# The Windows build too, which the Release run's Wine tests play under Wine.
+"$root/scripts/build-windows.sh" "$root/build-windows"
+"$root/scripts/build.sh" "$root/build" -DVORK_WINDOWS_BUILD="$root/build-windows"
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DVORK_SANITIZE=address,undefined -DVORK_BUILD_BENCH=OFF

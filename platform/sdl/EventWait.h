@@ -35,6 +35,9 @@ public:
     // Input that arrives meanwhile waits for the next look, so a frame costs
     // one wake-up.
     virtual Ready SleepUntil(Clock::time_point deadline) = 0;
+    // How long after input SDL must still be pumped now and then, since it
+    // applies some of what the window system said only at a later pump.
+    virtual Clock::duration LateInputWindow() const = 0;
 };
 
 // The wait for the window's system, watching `ends` too.

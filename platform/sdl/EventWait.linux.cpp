@@ -29,6 +29,8 @@ public:
     Ready Poll() override;
     Ready WaitForInput(std::optional<Clock::duration> timeout) override;
     Ready SleepUntil(Clock::time_point deadline) override;
+    // SDL applies X11 focus changes 200 ms late.
+    Clock::duration LateInputWindow() const override { return std::chrono::milliseconds(300); }
 
 private:
     Ready Wait(bool watchDisplay, std::optional<Clock::time_point> deadline, bool alreadyQueued);

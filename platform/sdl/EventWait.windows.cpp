@@ -13,8 +13,6 @@
 namespace vork::platform {
 namespace {
 
-bool IsSet(HANDLE event) { return WaitForSingleObject(event, 0) == WAIT_OBJECT_0; }
-
 // The thread's message queue and the end requests in one
 // MsgWaitForMultipleObjectsEx; a frame's sleep on a waitable timer. Windows'
 // default timer ticks every 15.6 ms, which would drop a 10 ms frame rate to
@@ -31,6 +29,8 @@ public:
     Ready Poll() override { return WaitForMessages(0); }
     Ready WaitForInput(std::optional<Clock::duration> timeout) override;
     Ready SleepUntil(Clock::time_point deadline) override;
+    // Windows' messages tell SDL everything as it happens.
+    Clock::duration LateInputWindow() const override { return {}; }
 
 private:
     Ready WaitForMessages(DWORD milliseconds);
@@ -71,9 +71,10 @@ EventWait::Ready MessageWait::WaitForInput(std::optional<Clock::duration> timeou
 // MWMO_INPUTAVAILABLE: messages already in the queue end the wait too, not
 // only those that came since the queue was last looked at.
 EventWait::Ready MessageWait::WaitForMessages(DWORD milliseconds) {
+    // The first of the ready handles is named: an end request comes first.
     const DWORD result = MsgWaitForMultipleObjectsEx(1, &ends_, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     Ready ready;
-    ready.Signal = IsSet(ends_);
+    ready.Signal = result == WAIT_OBJECT_0;
     ready.Display = result == WAIT_OBJECT_0 + 1;
     return ready;
 }
@@ -81,17 +82,20 @@ EventWait::Ready MessageWait::WaitForMessages(DWORD milliseconds) {
 EventWait::Ready MessageWait::SleepUntil(Clock::time_point deadline) {
     const auto remaining = std::chrono::ceil<std::chrono::duration<long long, std::ratio<1, 10'000'000>>>(
         deadline - Clock::now());
+    const HANDLE handles[2] = {ends_, timer_};
+    LARGE_INTEGER due;
+    due.QuadPart = -remaining.count();  // relative, in 100 ns units
+    DWORD result = WAIT_FAILED;
     if (remaining.count() > 0) {
         HoldFineTicks(!highResolution_);
-        LARGE_INTEGER due;
-        due.QuadPart = -remaining.count();  // relative, in 100 ns units
-        const HANDLE handles[2] = {ends_, timer_};
-        if (SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
-            WaitForMultipleObjects(2, handles, FALSE, INFINITE);
-        }
+    }
+    if (remaining.count() > 0 && SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
+        result = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
+    } else {
+        result = WaitForSingleObject(ends_, 0);
     }
     Ready ready;
-    ready.Signal = IsSet(ends_);
+    ready.Signal = result == WAIT_OBJECT_0;
     return ready;
 }
 

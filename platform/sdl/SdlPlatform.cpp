@@ -13,10 +13,9 @@ namespace {
 using Milliseconds = std::chrono::milliseconds;
 
 // SDL applies some of what the window system reports only at a later pump
-// (X11 focus changes come 200 ms late), so after input SDL is pumped this
-// often for a while even when nothing new arrives; so it is in a rally.
+// (EventWait::LateInputWindow), so after input SDL is pumped this often for
+// a while even when nothing new arrives; so it is in a rally.
 constexpr auto PumpInterval = Milliseconds(100);
-constexpr auto SettleTime = Milliseconds(300);
 constexpr auto QuickLookInterval = Milliseconds(1);
 
 std::int64_t MillisecondsSinceBoot() {
@@ -133,7 +132,7 @@ void SdlPlatform::SleepUntil(std::uint32_t tick) {
 }
 
 void SdlPlatform::WaitForInput() {
-    const bool settling = Clock::now() - lastInput_ < SettleTime;
+    const bool settling = Clock::now() - lastInput_ < wait_->LateInputWindow();
     found_ = wait_->WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
 }
 

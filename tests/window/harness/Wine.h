@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -22,6 +24,9 @@ Launch Under(std::vector<std::string> commandLine);
 // Runs `commandLine` under Wine to its end: its status, or nullopt if it
 // was killed or overran `timeout`.
 std::optional<int> Run(std::vector<std::string> commandLine, std::chrono::milliseconds timeout);
+
+// The wineserver of the run's prefix, once a program has started it.
+std::optional<pid_t> ServerPid();
 
 // Ends whatever Wine still runs in the prefix (its desktop process, its
 // services) and waits until the wineserver has gone: those belong to one X
