@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
+#include <string>
 
 #include "tests/wine/WineTest.h"
 #include "tests/window/PictureAssertions.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/Cover.h"
+#include "tests/window/harness/PictureProbe.h"
 #include "tests/window/harness/WindowQueries.h"
 
 namespace vork::testing {
@@ -64,6 +67,36 @@ TEST_F(WindowsGame, CloseBoxEndsIt) {
     desktop.Input.MoveTo(game.Window(), client.Right - titleBar / 2 - 2, client.Left + titleBar / 2);
     desktop.Input.Click(1);
     EXPECT_EQ(game.Process().ProblemWithEnd(5s), std::nullopt);
+}
+
+// Windows at 200 %: the prefix's user's screen at 192 dpi while the game
+// runs, and back at 96 after it. The change takes effect with the next
+// Wine session.
+struct At192Dpi {
+    At192Dpi() { SetDpi(192); }
+    ~At192Dpi() { SetDpi(96); }
+    At192Dpi(const At192Dpi&) = delete;
+    At192Dpi& operator=(const At192Dpi&) = delete;
+
+    static void SetDpi(int dpi) {
+        wine::Run({"reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                   std::to_string(dpi), "/f"},
+                  30s);
+        wine::EndSession();
+    }
+};
+
+class WindowsGameOnADenseScreen : private At192Dpi, public WineTest {};
+
+TEST_F(WindowsGameOnADenseScreen, ShowsTheTableTwiceAsLargeAndCrisp) {
+    EXPECT_EQ(game.InWindow().Width(), 2 * GameFacts::ClientWidth);
+    EXPECT_EQ(game.InWindow().Height(), 2 * GameFacts::ClientHeight);
+    EXPECT_TRUE(ComesToShow(
+        [&]() -> std::optional<platform::Image> {
+            const auto shot = game.Grab();
+            return shot ? Shrunk(*shot, 2) : std::nullopt;
+        },
+        TitlePicture(), 5s));
 }
 
 // Started from a console (vork_console_host, which passes on a Ctrl+C or
