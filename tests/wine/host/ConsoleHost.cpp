@@ -49,8 +49,10 @@ int main(int argc, char** argv) {
     }
     // A console of its own, whatever this was started from: Wine gives a
     // program started without a terminal one that passes no Ctrl+C on.
+    // Hidden, so as not to cover the game's window.
     FreeConsole();
     AllocConsole();
+    ShowWindow(GetConsoleWindow(), SW_HIDE);
     asked = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     SetConsoleCtrlHandler(OnControl, TRUE);
     std::string command = std::string("\"") + argv[2] + "\"";
