@@ -79,8 +79,8 @@ debian_library() {
     cmake --install build >>build.log 2>&1
     # The licences travel with what is built from them.
     mkdir -p "$prefix/share/doc/$package"
-    find src -maxdepth 2 -type f -not -path 'src/debian/*' \( -iname 'LICENSE*' -o -iname 'COPYING*' \
-      -o -iname 'FTL.TXT' -o -iname 'GPLv2.TXT' \) -exec cp -t "$prefix/share/doc/$package" {} +
+    find src -maxdepth 2 -type f \( -path 'src/LICENSE*' -o -path 'src/COPYING*' -o -path 'src/docs/LICENSE*' \
+      -o -path 'src/docs/FTL.TXT' -o -path 'src/docs/GPLv2.TXT' \) -exec cp -t "$prefix/share/doc/$package" {} +
     echo "$package $dsc" >"$prefix/.complete"
   ) || { rm -rf "$work" "$prefix"; echo "debian_library: building $package failed" >&2; return 1; }
   rm -rf "$work"
