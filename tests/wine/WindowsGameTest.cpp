@@ -40,9 +40,9 @@ TEST_F(WindowsGame, HoldsThePointerInThePlayersHalf) {
     EXPECT_TRUE(HoldsThePointerInThePlayersHalf());
 }
 
-// Pushes the pointer by `by` until `reached` holds, for a second: the game
-// lets go of the hold, or takes it up again, once Wine has told it of the
-// focus change, a frame or so after X did.
+// Pushes the pointer by `by` until `reached` holds: the game lets go of the
+// hold, or takes it up again, once Wine has told it of the focus change, a
+// frame or so after X did (on a loaded machine, up to a second or two).
 template <typename Reached>
 bool PushedUntil(Xdotool& input, Point by, Reached&& reached) {
     return WaitUntil(
@@ -50,7 +50,7 @@ bool PushedUntil(Xdotool& input, Point by, Reached&& reached) {
             input.MoveBy(by.X, by.Y);
             return reached();
         },
-        1s, 20ms);
+        3s, 20ms);
 }
 
 // Windows drops the hold when the window loses the focus (Alt+Tab, or a
