@@ -8,7 +8,7 @@
 namespace vork::assets {
 namespace {
 
-// Windows' files are little-endian.
+// Windows' files are little-endian. At most 4 bytes.
 void Put(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
         out.push_back(static_cast<unsigned char>(value >> (8 * i)));
@@ -30,7 +30,7 @@ std::vector<unsigned char> IconBitmap(int size) {
     Put(out, 32, 2);  // bits per pixel
     Put(out, 0, 4);   // uncompressed
     Put(out, pixelBytes, 4);
-    Put(out, 0, 16);  // resolution and palette: none
+    out.insert(out.end(), 16, 0);  // resolution and palette: none
     for (int y = size - 1; y >= 0; --y) {
         for (int x = 0; x < size; ++x) {
             const platform::Rgb c = icon.At(x, y);
