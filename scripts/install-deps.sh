@@ -17,6 +17,9 @@ desktop=(
   # the Wayland window tests: weston nested on Xvfb, the title bar SDL draws
   # through libdecor, and Mesa's software EGL that SDL renders with there
   weston libdecor-0-plugin-1-cairo libgl1-mesa-dri
+  # the Windows build's tests and benchmark (scripts/build-windows.sh installs
+  # what builds it)
+  wine wine64
   # the icons, the package and its checks
   zlib1g-dev dpkg-dev lintian desktop-file-utils appstream
 )
@@ -43,16 +46,5 @@ for set in "${@:-desktop}"; do
   esac
 done
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+. "$(dirname "$0")/lib/install-missing.sh"
+install_missing "${packages[@]}"

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds vorK for every target and runs every test:
-# the whole suite on the Release build, the browser's included, then the
-# game's own code again under the address and undefined-behaviour
-# sanitizers, the real game in its window included.
+# the whole suite on the Release build, the browser's and the Windows build's
+# (under Wine) included, then the native game again under the address and
+# undefined-behaviour sanitizers, the real game in its window included.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" desktop web web-tests
 
+# The other targets' builds, which the Release run plays in Chromium and
+# under Wine.
 "$root/scripts/build-web.sh" "$root/build-web"
-"$root/scripts/build.sh" "$root/build" -DVORK_WEB_BUILD="$root/build-web"
+"$root/scripts/build-windows.sh" "$root/build-windows"
+"$root/scripts/build.sh" "$root/build" -DVORK_WEB_BUILD="$root/build-web" -DVORK_WINDOWS_BUILD="$root/build-windows"
 ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
 
 "$root/scripts/build.sh" "$root/build-sanitize" -DVORK_SANITIZE=address,undefined -DVORK_BUILD_BENCH=OFF

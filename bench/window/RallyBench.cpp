@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/window/BenchMain.h"
+#include "bench/window/RallyRounds.h"
 #include "bench/window/Statistics.h"
 #include "tests/window/harness/ChildProcess.h"
 #include "tests/window/harness/ExpectedPictures.h"
@@ -31,107 +32,9 @@ namespace {
 using namespace vork::testing;
 
 constexpr int Rounds = 5;
-constexpr int IntervalsPerRound = 3;
-constexpr Clock::duration Interval = 1s;
-constexpr int MaxDiscards = 30;
 constexpr int LatencySamples = 20;
 // Far enough apart that the mallet's new place cannot be mistaken for the old.
 constexpr Point MoveTargets[] = {{60, 250}, {150, 250}};
-
-// A rally in progress, and the goals that interrupt it.
-class RallyRun {
-public:
-    RallyRun(GameSession& game, FrameClock& clock) : game_(game), clock_(clock) {}
-
-    bool Start() {
-        caption_ = game_.Caption();
-        game_.ClickToPlay();
-        const bool started = game_.WaitForPuck(2s);
-        clock_.Drain();
-        return started;
-    }
-    // A goal changes the caption: then the rally has ended and is resumed.
-    bool EndedByGoal() {
-        if (game_.Caption() == caption_) {
-            return false;
-        }
-        ++goals_;
-        Start();
-        return true;
-    }
-    int Goals() const { return goals_; }
-
-private:
-    GameSession& game_;
-    FrameClock& clock_;
-    std::string caption_;
-    int goals_ = 0;
-};
-
-struct Figures {
-    std::vector<double> PeriodsMs;
-    double Seconds = 0;
-    double ProcessorSeconds = 0;
-    double ServerSeconds = 0;
-    long WakeUps = 0;
-
-    double Share() const { return 100 * ProcessorSeconds / Seconds; }
-    double ServerShare() const { return 100 * ServerSeconds / Seconds; }
-    double WakeUpsPerSecond() const { return static_cast<double>(WakeUps) / Seconds; }
-    double FramesPerSecond() const { return static_cast<double>(PeriodsMs.size()) / Seconds; }
-};
-
-// One interval of frames, added to `figures` unless `interrupted` says a goal
-// cut it short; a silence of 200 ms means the same.
-bool MeasureInterval(pid_t subject, pid_t server, FrameClock& clock, const std::function<bool()>& interrupted,
-                     Figures& figures) {
-    clock.Drain();
-    const auto first = clock.NextUpdate(1s);
-    const auto before = TotalsOfThreads(subject);
-    const auto serverBefore = TotalsOfThreads(server);
-    if (!first || !before || !serverBefore) {
-        interrupted();
-        return false;
-    }
-    std::vector<Clock::time_point> stamps{*first};
-    while (stamps.back() - *first < Interval) {
-        const auto next = clock.NextUpdate(200ms);
-        if (!next) {
-            interrupted();
-            return false;
-        }
-        stamps.push_back(*next);
-    }
-    const auto after = TotalsOfThreads(subject);
-    const auto serverAfter = TotalsOfThreads(server);
-    if (interrupted() || !after || !serverAfter) {
-        return false;
-    }
-    for (std::size_t i = 1; i < stamps.size(); ++i) {
-        figures.PeriodsMs.push_back(Milliseconds(stamps[i] - stamps[i - 1]));
-    }
-    const ThreadTotals used = *after - *before;
-    figures.Seconds += Seconds(stamps.back() - stamps.front());
-    figures.ProcessorSeconds += Seconds(used.Processor);
-    figures.ServerSeconds += Seconds((*serverAfter - *serverBefore).Processor);
-    figures.WakeUps += used.VoluntarySwitches;
-    return true;
-}
-
-std::optional<Figures> MeasureRound(pid_t subject, pid_t server, FrameClock& clock,
-                                    const std::function<bool()>& interrupted) {
-    std::this_thread::sleep_for(200ms);  // the subject has just been resumed
-    Figures figures;
-    int measured = 0;
-    for (int discarded = 0; measured < IntervalsPerRound; ) {
-        if (MeasureInterval(subject, server, clock, interrupted, figures)) {
-            ++measured;
-        } else if (++discarded > MaxDiscards) {
-            return std::nullopt;
-        }
-    }
-    return figures;
-}
 
 // Where the mallet's bounding box lies relative to the pointer's hot spot.
 std::optional<Point> MalletOffset(GameSession& game, Point origin, Point target) {
@@ -196,44 +99,6 @@ private:
     pid_t pid_;
 };
 
-struct Medians {
-    double Share, ServerShare, WakeUps, Fps, P50, P99;
-};
-
-Medians MediansOf(const std::vector<Figures>& rounds) {
-    auto median = [&](auto value) {
-        std::vector<double> values;
-        for (const Figures& round : rounds) {
-            values.push_back(value(round));
-        }
-        return Median(values);
-    };
-    return {median([](const Figures& f) { return f.Share(); }),
-            median([](const Figures& f) { return f.ServerShare(); }),
-            median([](const Figures& f) { return f.WakeUpsPerSecond(); }),
-            median([](const Figures& f) { return f.FramesPerSecond(); }),
-            median([](const Figures& f) { return Median(f.PeriodsMs); }),
-            median([](const Figures& f) { return Quantile(f.PeriodsMs, 0.99); })};
-}
-
-void PrintRound(const char* who, int round, const Figures& f) {
-    std::printf("  round %d %-6s processor %5.2f %%  X server %5.2f %%  wake-ups %6.1f/s  %6.1f fps  period p50 %5.2f p99 %5.2f ms\n",
-                round, who, f.Share(), f.ServerShare(), f.WakeUpsPerSecond(), f.FramesPerSecond(), Median(f.PeriodsMs),
-                Quantile(f.PeriodsMs, 0.99));
-}
-
-// How often the game wakes on its idle title screen, over two seconds.
-std::optional<double> IdleWakeUpsPerSecond(pid_t game) {
-    std::this_thread::sleep_for(500ms);  // let start-up settle
-    const auto before = TotalsOfThreads(game);
-    std::this_thread::sleep_for(2s);
-    const auto after = TotalsOfThreads(game);
-    if (!before || !after) {
-        return std::nullopt;
-    }
-    return static_cast<double>((*after - *before).VoluntarySwitches) / 2;
-}
-
 int Run() {
     XDesktop desktop;
     GameSession game(desktop);
@@ -271,10 +136,10 @@ int Run() {
     for (int round = 1; round <= Rounds; ++round) {
         kill(gamePid, SIGSTOP);
         kill(floor.Pid(), SIGCONT);
-        auto floorFigures = MeasureRound(floor.Pid(), server, floorClock, [] { return false; });
+        auto floorFigures = MeasureRound({floor.Pid()}, server, floorClock, [] { return false; });
         kill(floor.Pid(), SIGSTOP);
         kill(gamePid, SIGCONT);
-        auto gameFigures = MeasureRound(gamePid, server, gameClock, [&] { return rally.EndedByGoal(); });
+        auto gameFigures = MeasureRound({gamePid}, server, gameClock, [&] { return rally.EndedByGoal(); });
         if (!floorFigures || !gameFigures) {
             std::fprintf(stderr, "round %d: %s kept stopping\n", round, floorFigures ? "the rally" : "the floor");
             return 1;

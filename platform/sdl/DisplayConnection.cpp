@@ -21,6 +21,7 @@ std::unique_ptr<DisplayConnection> ConnectionOf(const WindowSystem& system) {
     switch (system.Is) {
         case WindowSystem::X11: return std::make_unique<X11Connection>(system.X11Display);
         case WindowSystem::Wayland: return std::make_unique<WaylandConnection>(system.WaylandDisplay);
+        case WindowSystem::Windows:
         case WindowSystem::Other: break;
     }
     return std::make_unique<UnwatchedConnection>();

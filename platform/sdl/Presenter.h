@@ -19,6 +19,12 @@ public:
     virtual void Present(const Image& picture, bool everything) = 0;
 };
 
+// The window system's own way of showing the picture, written straight into
+// the window (on X11 with XPutImage, on Windows with GDI through SDL's window
+// surface); nullptr where there is none. Each system's file says it.
+std::unique_ptr<Presenter> DirectPresenterFor(SDL_Window* window, const WindowSystem& system, int width, int height,
+                                              int scale);
+
 // The cheapest presenter the window system allows, for a width x height
 // picture shown at `scale` window pixels per picture pixel.
 std::unique_ptr<Presenter> PresenterFor(SDL_Window* window, const WindowSystem& system, int width, int height,

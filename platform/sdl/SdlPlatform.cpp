@@ -13,10 +13,9 @@ namespace {
 using Milliseconds = std::chrono::milliseconds;
 
 // SDL applies some of what the window system reports only at a later pump
-// (X11 focus changes come 200 ms late), so after input SDL is pumped this
-// often for a while even when nothing new arrives; so it is in a rally.
+// (EventWait::LateInputWindow), so after input SDL is pumped this often for
+// a while even when nothing new arrives; so it is in a rally.
 constexpr auto PumpInterval = Milliseconds(100);
-constexpr auto SettleTime = Milliseconds(300);
 constexpr auto QuickLookInterval = Milliseconds(1);
 
 std::int64_t MillisecondsSinceBoot() {
@@ -31,13 +30,15 @@ std::uint64_t ClockSeed() {
 
 SdlPlatform::SdlPlatform(int clientWidth, int clientHeight, std::string_view caption, const Image& icon)
     : Platform(clientWidth, clientHeight),
+      ends_(ListenForEndRequests()),
       window_(clientWidth, clientHeight, caption, icon),
       pointer_(window_.Get(), window_.System().Is, window_.Scale()),
       presenter_(PresenterFor(window_.Get(), window_.System(), clientWidth, clientHeight, window_.Scale())),
-      connection_(ConnectionOf(window_.System())),
-      wait_(*connection_, signals_.Fd()),
+      wait_(WaitOn(window_.System(), *ends_)),
       input_(Events(), window_.Scale()),
-      random_(ClockSeed()) {}
+      random_(ClockSeed()) {
+    ends_->Watch(window_.System());
+}
 
 void SdlPlatform::ShowWindow() {
     window_.Show();
@@ -54,7 +55,7 @@ void SdlPlatform::PumpEvents() {
     // between is taken at the next look, still within the frame.
     const Clock::time_point now = Clock::now();
     if (found_ || now - lastLook_ >= QuickLookInterval) {
-        TakeInput(found_ ? *std::exchange(found_, std::nullopt) : wait_.Poll());
+        TakeInput(found_ ? *std::exchange(found_, std::nullopt) : wait_->Poll());
         lastLook_ = now;
     }
     SDL_Event event;
@@ -70,7 +71,7 @@ void SdlPlatform::PumpEvents() {
 // SDL reads the connection only when it has something: SDL's own pump tries
 // a read per event it looks for, most of them finding nothing.
 void SdlPlatform::TakeInput(const EventWait::Ready& ready) {
-    if (ready.Signal && signals_.Take()) {
+    if (ready.Signal && ends_->Take()) {
         Events().Close();
     }
     if (ready.DisplayLost) {
@@ -124,15 +125,15 @@ void SdlPlatform::SleepUntil(std::uint32_t tick) {
     }
     // A signal cuts the sleep short; the pump that follows takes it and ends
     // the game.
-    const EventWait::Ready ready = wait_.SleepUntil(Clock::time_point(Milliseconds(now + remaining)));
+    const EventWait::Ready ready = wait_->SleepUntil(Clock::time_point(Milliseconds(now + remaining)));
     if (ready.Signal) {
         found_ = ready;
     }
 }
 
 void SdlPlatform::WaitForInput() {
-    const bool settling = Clock::now() - lastInput_ < SettleTime;
-    found_ = wait_.WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
+    const bool settling = Clock::now() - lastInput_ < wait_->LateInputWindow();
+    found_ = wait_->WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
 }
 
 double SdlPlatform::Random() { return UnitRandom(random_); }

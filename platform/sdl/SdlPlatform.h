@@ -9,14 +9,13 @@
 
 #include "platform/Platform.h"
 #include "platform/SdlFont.h"
-#include "platform/sdl/DisplayConnection.h"
+#include "platform/sdl/EndRequests.h"
 #include "platform/sdl/EventWait.h"
 #include "platform/sdl/Presenter.h"
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlPointer.h"
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlWindow.h"
-#include "platform/sdl/TerminationSignals.h"
 
 union SDL_Event;
 
@@ -53,13 +52,12 @@ private:
 
     // Declared in the order they must come up: the signals are blocked
     // before SDL can start a thread.
-    TerminationSignals signals_;
+    std::unique_ptr<EndRequests> ends_;
     SdlSession session_;
     SdlWindow window_;
     SdlPointer pointer_;
     std::unique_ptr<Presenter> presenter_;
-    std::unique_ptr<DisplayConnection> connection_;
-    EventWait wait_;
+    std::unique_ptr<EventWait> wait_;
     SdlInput input_;
     SdlFont font_;
 

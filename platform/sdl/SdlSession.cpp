@@ -7,16 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/sdl/VideoDriverChoice.h"
-
 namespace vork::platform {
 
 SdlSession::SdlSession() {
-    // Launchers and docks match the window to its desktop entry and icon by
-    // this: the X11 class and the Wayland app id, which SDL reads as it starts.
-    setenv("SDL_VIDEO_X11_WMCLASS", VORK_APP_ID, 1);
-    setenv("SDL_VIDEO_WAYLAND_WMCLASS", VORK_APP_ID, 1);
-    ChooseVideoDriver();
+    TellSdlAboutTheDesktop();
     // The screensaver is held off only while a rally is played.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // The game watches the termination signals itself, race-free.

@@ -9,6 +9,11 @@ public:
     ~SdlSession();
     SdlSession(const SdlSession&) = delete;
     SdlSession& operator=(const SdlSession&) = delete;
+
+private:
+    // What SDL must know of this machine's desktop before it starts: each
+    // system's file says it.
+    static void TellSdlAboutTheDesktop();
 };
 
 }  // namespace vork::platform

@@ -6,8 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/sdl/X11Window.h"
-
 namespace vork::platform {
 
 void SdlWindow::Destroy::operator()(SDL_Window* window) const {
@@ -27,32 +25,35 @@ SdlWindow::SdlWindow(int clientWidth, int clientHeight, std::string_view caption
         throw std::runtime_error(std::string("cannot create the window: ") + SDL_GetError());
     }
     system_ = WindowSystemOf(window_.get());
-    if (system_.Is == WindowSystem::X11) {
-        ScaleForX11Desktop(clientWidth, clientHeight);
-        x11::OfferOnlyMoveAndClose(system_.X11Display, system_.X11Window);
+    FitToDesktop(clientWidth, clientHeight, icon);
+}
+
+// The desktop's whole scale, as large as still fits the screen.
+int SdlWindow::FittingScale(int desktopScale, int clientWidth, int clientHeight) const {
+    SDL_Rect usable{};
+    int fits = 1;
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_.get()), &usable) == 0) {
+        fits = std::max(1, std::min(usable.w / clientWidth, usable.h / clientHeight));
     }
+    return std::max(1, std::min(desktopScale, fits));
+}
+
+void SdlWindow::ScaleBy(int scale, int clientWidth, int clientHeight) {
+    scale_ = scale;
+    if (scale_ > 1) {
+        SDL_SetWindowSize(window_.get(), clientWidth * scale_, clientHeight * scale_);
+        // Placed for the small size, the large window would run off the screen.
+        SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+}
+
+void SdlWindow::SetIconPicture(const Image& icon) {
     Image pixels = icon;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.Row(0), icon.Width(), icon.Height(), 24,
                                                               icon.Width() * 3, SDL_PIXELFORMAT_RGB24);
     if (surface != nullptr) {
         SDL_SetWindowIcon(window_.get(), surface);
         SDL_FreeSurface(surface);
-    }
-}
-
-// X11 leaves scaling to each program: the desktop's whole scale, as large as
-// still fits the screen.
-void SdlWindow::ScaleForX11Desktop(int clientWidth, int clientHeight) {
-    SDL_Rect usable{};
-    int fits = 1;
-    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_.get()), &usable) == 0) {
-        fits = std::max(1, std::min(usable.w / clientWidth, usable.h / clientHeight));
-    }
-    scale_ = std::min(x11::DesktopScale(system_.X11Display), fits);
-    if (scale_ > 1) {
-        SDL_SetWindowSize(window_.get(), clientWidth * scale_, clientHeight * scale_);
-        // Placed for the small size, the large window would run off the screen.
-        SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
 }
 

@@ -15,9 +15,9 @@ namespace vork::platform {
 // lets the game say so.
 class SdlWindow {
 public:
-    // Created hidden; Show puts it on the screen. On a dense X11 screen the
-    // client area is `scale` times the picture's size; Wayland compositors
-    // scale for the game.
+    // Created hidden; Show puts it on the screen. On a dense X11 or Windows
+    // screen the client area is `scale` times the picture's size; Wayland
+    // compositors scale for the game.
     SdlWindow(int clientWidth, int clientHeight, std::string_view caption, const Image& icon);
 
     SDL_Window* Get() const { return window_.get(); }
@@ -31,7 +31,13 @@ private:
     struct Destroy {
         void operator()(SDL_Window* window) const;
     };
-    void ScaleForX11Desktop(int clientWidth, int clientHeight);
+    // The window system's own part: the scale of a dense screen, the
+    // frame's buttons, the icon. Each system's file says it.
+    void FitToDesktop(int clientWidth, int clientHeight, const Image& icon);
+    // `desktopScale`, or less if the window would not fit the screen.
+    int FittingScale(int desktopScale, int clientWidth, int clientHeight) const;
+    void ScaleBy(int scale, int clientWidth, int clientHeight);
+    void SetIconPicture(const Image& icon);
 
     std::unique_ptr<SDL_Window, Destroy> window_;
     WindowSystem system_;

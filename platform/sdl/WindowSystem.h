@@ -9,10 +9,11 @@ namespace vork::platform {
 // The window system under an SDL window, and its handles where the game
 // talks to it directly.
 struct WindowSystem {
-    enum Kind { X11, Wayland, Other } Is = Other;
+    enum Kind { X11, Wayland, Windows, Other } Is = Other;
     Display* X11Display = nullptr;
     unsigned long X11Window = 0;
     wl_display* WaylandDisplay = nullptr;
+    void* WindowsHwnd = nullptr;
 };
 
 WindowSystem WindowSystemOf(SDL_Window* window);

@@ -82,6 +82,10 @@ debian_library() {
       -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >build.log 2>&1 || { cat build.log >&2; exit 1; }
     cmake --build build >>build.log 2>&1 || { tail -50 build.log >&2; exit 1; }
     cmake --install build >>build.log 2>&1
+    # The licences travel with what is built from them.
+    mkdir -p "$prefix/share/doc/$package"
+    find src -maxdepth 2 -type f \( -path 'src/LICENSE*' -o -path 'src/COPYING*' -o -path 'src/docs/LICENSE*' \
+      -o -path 'src/docs/FTL.TXT' -o -path 'src/docs/GPLv2.TXT' \) -exec cp -t "$prefix/share/doc/$package" {} +
     echo "$package $dsc" >"$prefix/.complete"
   ) || { rm -rf "$work" "$prefix"; echo "debian_library: building $package failed" >&2; return 1; }
   rm -rf "$work"

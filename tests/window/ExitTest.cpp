@@ -40,7 +40,7 @@ void EndGame(GameSession& game, Way way) {
         case Way::HangUp: return game.Process().SendSignal(SIGHUP);
         case Way::CloseRequest: return SendDeleteWindow(game.Desktop().X, game.Window());
         case Way::RightClick:
-            game.Desktop().Input.MoveTo(game.Window(), GameFacts::RestingClick.X, GameFacts::RestingClick.Y);
+            game.MoveTo(GameFacts::RestingClick);
             return game.Desktop().Input.Click(3);
     }
 }

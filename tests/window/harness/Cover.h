@@ -18,6 +18,7 @@ public:
 
     // Waits until the screen shows the cover.
     bool WaitUntilShown();
+    ::Window Get() const { return window_; }
 
 private:
     XConnection& x_;

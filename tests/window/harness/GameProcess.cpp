@@ -51,7 +51,10 @@ GameProcess::GameProcess(const std::string& display, const std::string& binary)
     : GameProcess(X11Environment(display), binary) {}
 
 GameProcess::GameProcess(const std::vector<std::string>& environment, const std::string& binary)
-    : outputPath_(NewOutputFile()), pid_(SpawnChild({binary}, environment, -1, outputPath_)) {}
+    : GameProcess(Launch{{binary}, environment}) {}
+
+GameProcess::GameProcess(const Launch& launch)
+    : outputPath_(NewOutputFile()), pid_(SpawnChild(launch.Command, launch.Environment, -1, outputPath_)) {}
 
 GameProcess::~GameProcess() {
     if (!end_) {

@@ -23,6 +23,13 @@ struct ProcessEnd {
 // The game binary built alongside the harness, or the one VORK_GAME_BINARY names.
 const char* GameBinary();
 
+// How a game is started: the command (a game binary, or a program such as
+// wine64 that runs one) and its extra environment variables ("NAME=value").
+struct Launch {
+    std::vector<std::string> Command{GameBinary()};
+    std::vector<std::string> Environment;
+};
+
 // A game's environment on an X11 desktop: no Wayland compositor in sight, no
 // driver forced.
 std::vector<std::string> X11Environment(const std::string& display);
@@ -34,6 +41,7 @@ public:
     explicit GameProcess(const std::string& display, const std::string& binary = GameBinary());
     // With its own environment variables ("NAME=value").
     GameProcess(const std::vector<std::string>& environment, const std::string& binary = GameBinary());
+    explicit GameProcess(const Launch& launch);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;

@@ -1,5 +1,6 @@
 #include "tests/window/harness/GameSession.h"
 
+#include <algorithm>
 #include <thread>
 
 #include "tests/window/harness/PictureWaits.h"
@@ -18,36 +19,50 @@ std::vector<std::string> Joined(std::vector<std::string> first, const std::vecto
 }  // namespace
 
 GameSession::GameSession(XDesktop& desktop, const std::vector<std::string>& environment, const std::string& binary)
-    : desktop_(desktop), game_(Joined(X11Environment(desktop.Server.DisplayName()), environment), binary) {}
+    : GameSession(desktop, Launch{{binary}, environment}) {}
+
+GameSession::GameSession(XDesktop& desktop, const Launch& launch)
+    : desktop_(desktop),
+      game_(Launch{launch.Command, Joined(X11Environment(desktop.Server.DisplayName()), launch.Environment)}) {}
 
 bool GameSession::WaitForWindow(Clock::duration timeout) {
-    return WaitUntil(
-        [this] {
-            if (auto found = FindWindowByCaption(desktop_.X, GameFacts::TitleCaption)) {
-                window_ = *found;
-                return true;
-            }
-            return !game_.Running();
-        },
-        timeout, 2ms) &&
-           window_ != None;
+    const bool found = WaitUntil(
+                           [this] {
+                               if (auto found = FindWindowByCaption(desktop_.X, GameFacts::TitleCaption)) {
+                                   window_ = *found;
+                                   return true;
+                               }
+                               return !game_.Running();
+                           },
+                           timeout, 2ms) &&
+                       window_ != None;
+    const Point size = found ? ClientSize(desktop_.X, window_).value_or(Point{}) : Point{};
+    const int scale = std::max(1, size.X / GameFacts::ClientWidth);
+    const int border = (size.X - GameFacts::ClientWidth * scale) / 2;
+    const int top = size.Y - GameFacts::ClientHeight * scale - border;
+    client_ = {border, top, size.X - border, size.Y - border};
+    return found;
 }
 
 bool GameSession::WaitForPicture(const platform::Image& picture, Clock::duration timeout) {
     return vork::testing::WaitForPicture([this] { return Grab(); }, picture, timeout);
 }
 
-std::optional<platform::Image> GameSession::Grab() { return GrabClient(desktop_.X, window_); }
+std::optional<platform::Image> GameSession::Grab() { return GrabArea(desktop_.X, window_, client_); }
 
 Box GameSession::OnScreen() {
     const Point origin = ClientOrigin(desktop_.X, window_).value_or(Point{});
-    const Point size = ClientSize(desktop_.X, window_).value_or(Point{});
-    return {origin.X, origin.Y, origin.X + size.X, origin.Y + size.Y};
+    return {origin.X + client_.Left, origin.Y + client_.Top, origin.X + client_.Right, origin.Y + client_.Bottom};
 }
 
 std::string GameSession::Caption() { return ReadCaption(desktop_.X, window_).value_or(""); }
 
-std::optional<Point> GameSession::Pointer() { return PointerInClient(desktop_.X, window_); }
+std::optional<Point> GameSession::Pointer() {
+    const auto inWindow = PointerInClient(desktop_.X, window_);
+    return inWindow ? std::optional(Point{inWindow->X - client_.Left, inWindow->Y - client_.Top}) : std::nullopt;
+}
+
+void GameSession::MoveTo(Point at) { desktop_.Input.MoveTo(window_, client_.Left + at.X, client_.Top + at.Y); }
 
 void GameSession::ClickToPlay(Point at, bool shifted) {
     desktop_.Input.Focus(window_);
@@ -55,9 +70,9 @@ void GameSession::ClickToPlay(Point at, bool shifted) {
     // from far off on both axes makes that the fastest, whatever came before,
     // and a rally without further moves then plays the same way every time.
     constexpr int FarOff = 40;
-    desktop_.Input.MoveTo(window_, at.X - FarOff, at.Y - FarOff);
+    MoveTo({at.X - FarOff, at.Y - FarOff});
     std::this_thread::sleep_for(50ms);
-    desktop_.Input.MoveTo(window_, at.X, at.Y);
+    MoveTo(at);
     if (shifted) {
         desktop_.Input.KeyDown("shift");
     }

@@ -34,8 +34,13 @@ public:
     // With more environment variables ("NAME=value"), which win over the desktop's.
     GameSession(XDesktop& desktop, const std::vector<std::string>& environment,
                 const std::string& binary = GameBinary());
+    // Started as `launch` says, its environment winning over the desktop's.
+    GameSession(XDesktop& desktop, const Launch& launch);
 
     // Looks for the window by its title; false if it did not appear in time.
+    // A window that draws its own frame (Wine's, without a window manager)
+    // has the client area inside: the picture's whole multiple, framed by
+    // one border width left, right and below and the title bar above.
     bool WaitForWindow(Clock::duration timeout = 5s);
     // Waits until the client area shows `picture`.
     bool WaitForPicture(const platform::Image& picture, Clock::duration timeout);
@@ -45,10 +50,14 @@ public:
     XDesktop& Desktop() { return desktop_; }
 
     std::optional<platform::Image> Grab();
-    // Where the client area lies on the screen.
+    // Where the client area lies on the screen, and in its window.
     Box OnScreen();
+    Box InWindow() const { return client_; }
     std::string Caption();
+    // The pointer's hot spot relative to the client area (it may lie outside).
     std::optional<Point> Pointer();
+    // Moves the pointer to `at` in the client area.
+    void MoveTo(Point at);
 
     // Gives the window the focus, rests the pointer at `at` and clicks the
     // left button, with Shift held for `shifted`.
@@ -62,6 +71,7 @@ private:
     XDesktop& desktop_;
     GameProcess game_;
     ::Window window_ = None;
+    Box client_{};
 };
 
 }  // namespace vork::testing

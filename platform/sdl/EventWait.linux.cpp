@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <utility>
+
+#include "platform/sdl/DisplayConnection.h"
 
 namespace vork::platform {
 namespace {
@@ -17,28 +20,47 @@ timespec ToTimespec(EventWait::Clock::duration span) {
     return {static_cast<time_t>(nanoseconds / 1'000'000'000), static_cast<long>(nanoseconds % 1'000'000'000)};
 }
 
+// A single ppoll on the display connection and the signalfd.
+class PollWait final : public EventWait {
+public:
+    PollWait(std::unique_ptr<DisplayConnection> display, int signalFd)
+        : display_(std::move(display)), signalFd_(signalFd) {}
+
+    Ready Poll() override;
+    Ready WaitForInput(std::optional<Clock::duration> timeout) override;
+    Ready SleepUntil(Clock::time_point deadline) override;
+    // SDL applies X11 focus changes 200 ms late.
+    Clock::duration LateInputWindow() const override { return std::chrono::milliseconds(300); }
+
+private:
+    Ready Wait(bool watchDisplay, std::optional<Clock::time_point> deadline, bool alreadyQueued);
+
+    std::unique_ptr<DisplayConnection> display_;
+    int signalFd_;
+};
+
 }  // namespace
 
-EventWait::Ready EventWait::Poll() { return Wait(true, Clock::now(), display_.HasQueuedInput()); }
+EventWait::Ready PollWait::Poll() { return Wait(true, Clock::now(), display_->HasQueuedInput()); }
 
-EventWait::Ready EventWait::WaitForInput(std::optional<Clock::duration> timeout) {
+EventWait::Ready PollWait::WaitForInput(std::optional<Clock::duration> timeout) {
     // Xlib's flush also reads what has arrived into its queue, where the
     // look below finds it.
-    display_.Flush();
-    if (display_.Fd() < 0) {
+    display_->Flush();
+    if (display_->Fd() < 0) {
         timeout = std::min(timeout.value_or(UnwatchedInterval), Clock::duration(UnwatchedInterval));
     }
-    return Wait(true, timeout ? std::optional(Clock::now() + *timeout) : std::nullopt, display_.HasQueuedInput());
+    return Wait(true, timeout ? std::optional(Clock::now() + *timeout) : std::nullopt, display_->HasQueuedInput());
 }
 
-EventWait::Ready EventWait::SleepUntil(Clock::time_point deadline) { return Wait(false, deadline, false); }
+EventWait::Ready PollWait::SleepUntil(Clock::time_point deadline) { return Wait(false, deadline, false); }
 
-EventWait::Ready EventWait::Wait(bool watchDisplay, std::optional<Clock::time_point> deadline, bool alreadyQueued) {
-    const bool watched = display_.Fd() >= 0;
+EventWait::Ready PollWait::Wait(bool watchDisplay, std::optional<Clock::time_point> deadline, bool alreadyQueued) {
+    const bool watched = display_->Fd() >= 0;
     if (alreadyQueued) {
         deadline = Clock::now();  // still look for a signal, but do not sleep
     }
-    pollfd fds[2] = {{signalFd_, POLLIN, 0}, {display_.Fd(), POLLIN, 0}};
+    pollfd fds[2] = {{signalFd_, POLLIN, 0}, {display_->Fd(), POLLIN, 0}};
     const nfds_t count = watchDisplay && watched ? 2 : 1;
     for (;;) {
         timespec timeout{};
@@ -59,6 +81,10 @@ EventWait::Ready EventWait::Wait(bool watchDisplay, std::optional<Clock::time_po
     // A driver we cannot watch gets a look after every wait.
     ready.Display = ready.Display || alreadyQueued || (watchDisplay && !watched);
     return ready;
+}
+
+std::unique_ptr<EventWait> WaitOn(const WindowSystem& system, EndRequests& ends) {
+    return std::make_unique<PollWait>(ConnectionOf(system), static_cast<int>(ends.Waitable()));
 }
 
 }  // namespace vork::platform

@@ -1,4 +1,4 @@
-#include "platform/sdl/TerminationSignals.h"
+#include "platform/sdl/EndRequests.h"
 
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -12,6 +12,25 @@
 namespace vork::platform {
 namespace {
 
+// SIGTERM, SIGINT and SIGHUP as a descriptor the event wait watches. A
+// handler that only sets a flag can fire between the last look at the flag
+// and the sleep, and then nothing wakes the game; a pending signal keeps the
+// descriptor readable until it is read, so it can never be missed.
+class TerminationSignals final : public EndRequests {
+public:
+    TerminationSignals();
+    ~TerminationSignals() override;
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+    std::intptr_t Waitable() const override { return fd_; }
+    bool Take() override;
+    void Watch(const WindowSystem&) override {}
+
+private:
+    int fd_ = -1;
+};
+
 sigset_t EndingSignals() {
     sigset_t set;
     sigemptyset(&set);
@@ -20,8 +39,6 @@ sigset_t EndingSignals() {
     sigaddset(&set, SIGHUP);
     return set;
 }
-
-}  // namespace
 
 TerminationSignals::TerminationSignals() {
     const sigset_t set = EndingSignals();
@@ -48,5 +65,9 @@ bool TerminationSignals::Take() {
     }
     return arrived;
 }
+
+}  // namespace
+
+std::unique_ptr<EndRequests> ListenForEndRequests() { return std::make_unique<TerminationSignals>(); }
 
 }  // namespace vork::platform
