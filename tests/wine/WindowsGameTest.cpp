@@ -28,11 +28,15 @@ TEST_F(WindowsGame, ShowsTheTitlePixelForPixelInAFixedFrameWithOnlyACloseBox) {
     EXPECT_EQ((*hints)[1], 4 | 32);
 }
 
-TEST_F(WindowsGame, ShowsEveryFrameOfARallyAsTheGameDrawsIt) {
+// Every frame as the game draws it, and the goal's picture with its texts in
+// the desktop's own lettering.
+TEST_F(WindowsGame, ShowsEveryFrameOfARallyAndItsGoalAsTheGameDrawsThem) {
     StartRally();
     for (int shot = 0; shot < 20; ++shot) {
         ASSERT_TRUE(ShowsTheDrawnTable()) << "shot " << shot;
     }
+    ASSERT_TRUE(game.WaitForCaptionOtherThan(std::string(GameFacts::TitleCaption), 60s)) << "no goal in 60 s";
+    EXPECT_TRUE(ShowsTheDrawnTable());
 }
 
 TEST_F(WindowsGame, HoldsThePointerInThePlayersHalf) {
