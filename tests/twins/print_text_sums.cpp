@@ -1,19 +1,17 @@
 // Prints, for every message the game prints, its line skip, how many pixels
-// it inked and a checksum of the table FreeTypeFont drew it on, from the font
-// subset. Built natively and for wasm32-wasi: the two must print the same.
+// it inked and a checksum of the table the target's font drew it on: the
+// browser's FreeTypeFont, the desktops' SDL_ttf. Built natively, with the
+// desktop's lettering, and for each other target: all must print the same.
 #include <cstdint>
 #include <cstdio>
 
-#include "platform/FreeTypeFont.h"
+#include "TargetFont.h"
 #include "tests/support/GameMessages.h"
-
-extern const unsigned char vork_font_sans_subset[];
-extern const std::size_t vork_font_sans_subset_size;
 
 int main() {
     using vork::platform::Rgb;
     constexpr Rgb Grey{128, 128, 128};
-    vork::platform::FreeTypeFont font(vork_font_sans_subset, vork_font_sans_subset_size);
+    vork::testing::TargetFont font;
     for (const vork::testing::GameMessage& message : vork::testing::GameMessages) {
         vork::platform::Image table(240, 335, Grey);
         const int lineSkip = font.Draw(table, message.Text, message.X, message.Y, message.Points, {255, 255, 255});

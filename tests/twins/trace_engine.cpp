@@ -1,7 +1,7 @@
 // Plays a whole one-puck match and the start of a two-puck one on the
 // in-memory platform, the mouse chasing the puck, and prints the match state
-// and a checksum of the picture at every pump. Built natively and for
-// wasm32-wasi: the two must print the same, frame for frame.
+// and a checksum of the picture at every pump. Built natively and for each
+// other target: all must print the same, frame for frame.
 #include <algorithm>
 #include <cinttypes>
 #include <cstdint>
