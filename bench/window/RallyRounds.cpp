@@ -25,6 +25,15 @@ std::optional<ThreadTotals> TotalsOf(const Subject& subject) {
 
 }  // namespace
 
+RallyRun::RallyRun(GameSession& game, FrameClock& clock)
+    : RallyRun([&game] { return game.Caption(); },
+               [&game, &clock] {
+                   game.ClickToPlay();
+                   const bool started = game.WaitForPuck(2s);
+                   clock.Drain();
+                   return started;
+               }) {}
+
 bool MeasureInterval(const Subject& subject, pid_t server, FrameClock& clock,
                      const std::function<bool()>& interrupted, Figures& figures) {
     clock.Drain();
@@ -62,11 +71,16 @@ bool MeasureInterval(const Subject& subject, pid_t server, FrameClock& clock,
 
 std::optional<Figures> MeasureRound(const Subject& subject, pid_t server, FrameClock& clock,
                                     const std::function<bool()>& interrupted) {
+    return MeasureRoundWith(
+        [&](Figures& figures) { return MeasureInterval(subject, server, clock, interrupted, figures); });
+}
+
+std::optional<Figures> MeasureRoundWith(const std::function<bool(Figures&)>& measure) {
     std::this_thread::sleep_for(200ms);  // the subject has just been resumed
     Figures figures;
     int measured = 0;
-    for (int discarded = 0; measured < IntervalsPerRound; ) {
-        if (MeasureInterval(subject, server, clock, interrupted, figures)) {
+    for (int discarded = 0; measured < IntervalsPerRound;) {
+        if (measure(figures)) {
             ++measured;
         } else if (++discarded > MaxDiscards) {
             return std::nullopt;
@@ -92,9 +106,13 @@ Medians MediansOf(const std::vector<Figures>& rounds) {
 }
 
 void PrintRound(const char* who, int round, const Figures& f) {
-    std::printf("  round %d %-6s processor %5.2f %%  X server %5.2f %%  wake-ups %6.1f/s  %6.1f fps  period p50 %5.2f p99 %5.2f ms\n",
-                round, who, f.Share(), f.ServerShare(), f.WakeUpsPerSecond(), f.FramesPerSecond(), Median(f.PeriodsMs),
-                Quantile(f.PeriodsMs, 0.99));
+    std::printf("  round %d %-7s processor %5.2f %%  X server %5.2f %%  wake-ups %6.1f/s", round, who, f.Share(),
+                f.ServerShare(), f.WakeUpsPerSecond());
+    if (!f.PeriodsMs.empty()) {
+        std::printf("  %6.1f fps  period p50 %5.2f p99 %5.2f ms", f.FramesPerSecond(), Median(f.PeriodsMs),
+                    Quantile(f.PeriodsMs, 0.99));
+    }
+    std::printf("\n");
 }
 
 // How often the game wakes on its idle title screen, over two seconds.

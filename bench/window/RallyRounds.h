@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <utility>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,21 +23,22 @@ constexpr int IntervalsPerRound = 3;
 constexpr Clock::duration Interval = 1s;
 constexpr int MaxDiscards = 30;
 
-// A rally in progress, and the goals that interrupt it.
+// A rally in progress, and the goals that interrupt it: on a window or a
+// page, whatever reads the caption and starts a rally (true once it is on).
 class RallyRun {
 public:
-    RallyRun(GameSession& game, FrameClock& clock) : game_(game), clock_(clock) {}
+    RallyRun(std::function<std::string()> caption, std::function<bool()> start)
+        : caption_(std::move(caption)), start_(std::move(start)) {}
+    // The game in its window, the frames on `clock`.
+    RallyRun(GameSession& game, FrameClock& clock);
 
     bool Start() {
-        caption_ = game_.Caption();
-        game_.ClickToPlay();
-        const bool started = game_.WaitForPuck(2s);
-        clock_.Drain();
-        return started;
+        last_ = caption_();
+        return start_();
     }
     // A goal changes the caption: then the rally has ended and is resumed.
     bool EndedByGoal() {
-        if (game_.Caption() == caption_) {
+        if (caption_() == last_) {
             return false;
         }
         ++goals_;
@@ -46,9 +48,9 @@ public:
     int Goals() const { return goals_; }
 
 private:
-    GameSession& game_;
-    FrameClock& clock_;
-    std::string caption_;
+    std::function<std::string()> caption_;
+    std::function<bool()> start_;
+    std::string last_;
     int goals_ = 0;
 };
 
@@ -76,6 +78,9 @@ bool MeasureInterval(const Subject& subject, pid_t server, FrameClock& clock,
 // IntervalsPerRound intervals; nullopt if too many were cut short.
 std::optional<Figures> MeasureRound(const Subject& subject, pid_t server, FrameClock& clock,
                                     const std::function<bool()>& interrupted);
+// The same, each interval measured by `measure`, which adds it to the figures
+// it is given and returns true, or returns false if it was cut short.
+std::optional<Figures> MeasureRoundWith(const std::function<bool(Figures&)>& measure);
 
 struct Medians {
     double Share, ServerShare, WakeUps, Fps, P50, P99;

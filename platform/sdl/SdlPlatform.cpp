@@ -5,8 +5,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "platform/UnitRandom.h"
-
 namespace vork::platform {
 namespace {
 
@@ -22,10 +20,6 @@ std::int64_t MillisecondsSinceBoot() {
     return std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-std::uint64_t ClockSeed() {
-    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-}
-
 }  // namespace
 
 SdlPlatform::SdlPlatform(int clientWidth, int clientHeight, std::string_view caption, const Image& icon)
@@ -35,8 +29,7 @@ SdlPlatform::SdlPlatform(int clientWidth, int clientHeight, std::string_view cap
       pointer_(window_.Get(), window_.System().Is, window_.Scale()),
       presenter_(PresenterFor(window_.Get(), window_.System(), clientWidth, clientHeight, window_.Scale())),
       wait_(WaitOn(window_.System(), *ends_)),
-      input_(Events(), window_.Scale()),
-      random_(ClockSeed()) {
+      input_(Events(), window_.Scale()) {
     ends_->Watch(window_.System());
 }
 
@@ -136,9 +129,6 @@ void SdlPlatform::WaitForInput() {
     found_ = wait_->WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
 }
 
-double SdlPlatform::Random() { return UnitRandom(random_); }
-
-void SdlPlatform::ReseedRandomFromClock() { random_.seed(ClockSeed()); }
 
 int SdlPlatform::DrawText(std::string_view text, int x, int y, double points, Rgb colour) {
     return font_.Draw(Picture(), text, x, y, points, colour);

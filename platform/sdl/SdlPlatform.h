@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string_view>
 
+#include "platform/ClockSeededRandom.h"
 #include "platform/Platform.h"
 #include "platform/SdlFont.h"
 #include "platform/sdl/EndRequests.h"
@@ -37,8 +37,8 @@ public:
     void PumpEvents() override;
     void SleepUntil(std::uint32_t tick) override;
     void WaitForInput() override;
-    double Random() override;
-    void ReseedRandomFromClock() override;
+    double Random() override { return random_.Next(); }
+    void ReseedRandomFromClock() override { random_.Reseed(); }
 
 protected:
     int DrawText(std::string_view text, int x, int y, double points, Rgb colour) override;
@@ -66,7 +66,7 @@ private:
     Clock::time_point lastLook_{};
     std::optional<EventWait::Ready> found_;
     bool repaint_ = false;
-    std::mt19937_64 random_;
+    ClockSeededRandom random_;
 };
 
 }  // namespace vork::platform

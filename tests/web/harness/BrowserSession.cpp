@@ -36,16 +36,6 @@ std::string Base64Decoded(const std::string& text) {
     return bytes;
 }
 
-std::string TemporaryFile() {
-    std::string path = (std::filesystem::temp_directory_path() / "vork-browser-XXXXXX").string();
-    const int fd = mkstemp(path.data());
-    if (fd < 0) {
-        throw std::runtime_error("cannot make a file for the browser's output");
-    }
-    close(fd);
-    return path;
-}
-
 // The browser's own top-level window, where the X server sends its keys.
 std::optional<::Window> BrowserWindow(XConnection& x) {
     return FindWindow(x, [&](::Window window) {
@@ -72,7 +62,7 @@ BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
     : desktop_(desktop),
       // A driver that died must fail the test with its reason, not kill it.
       ignorePipeErrors_((signal(SIGPIPE, SIG_IGN), true)),
-      errorPath_(TemporaryFile()),
+      errorPath_(NewTemporaryFile("vork-browser")),
       driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--scale", std::to_string(options.DeviceScale),
                                "--size",
                                std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
@@ -177,13 +167,7 @@ void BrowserSession::FocusBrowser() {
 void BrowserSession::ClickToPlay(Point at, bool shifted) {
     FocusBrowser();
     MoveTo(at);
-    if (shifted) {
-        desktop_.Input.KeyDown("shift");
-    }
-    desktop_.Input.Click(1);
-    if (shifted) {
-        desktop_.Input.KeyUp("shift");
-    }
+    desktop_.Input.Click(1, shifted);
 }
 
 void BrowserSession::MoveTo(Point at) {

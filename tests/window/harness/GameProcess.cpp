@@ -29,20 +29,6 @@ const char* GameBinary() {
     return other != nullptr ? other : VORK_GAME_BINARY;
 }
 
-namespace {
-
-std::string NewOutputFile() {
-    std::string path = (std::filesystem::temp_directory_path() / "vork-output-XXXXXX").string();
-    const int fd = mkstemp(path.data());
-    if (fd < 0) {
-        throw std::runtime_error("cannot make a file for the game's output");
-    }
-    close(fd);
-    return path;
-}
-
-}  // namespace
-
 std::vector<std::string> X11Environment(const std::string& display) {
     return {"DISPLAY=" + display, "WAYLAND_DISPLAY="};
 }
@@ -54,7 +40,7 @@ GameProcess::GameProcess(const std::vector<std::string>& environment, const std:
     : GameProcess(Launch{{binary}, environment}) {}
 
 GameProcess::GameProcess(const Launch& launch)
-    : outputPath_(NewOutputFile()), pid_(SpawnChild(launch.Command, launch.Environment, -1, outputPath_)) {}
+    : outputPath_(NewTemporaryFile("vork-output")), pid_(SpawnChild(launch.Command, launch.Environment, -1, outputPath_)) {}
 
 GameProcess::~GameProcess() {
     if (!end_) {

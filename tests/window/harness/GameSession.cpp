@@ -73,13 +73,7 @@ void GameSession::ClickToPlay(Point at, bool shifted) {
     MoveTo({at.X - FarOff, at.Y - FarOff});
     std::this_thread::sleep_for(50ms);
     MoveTo(at);
-    if (shifted) {
-        desktop_.Input.KeyDown("shift");
-    }
-    desktop_.Input.Click(1);
-    if (shifted) {
-        desktop_.Input.KeyUp("shift");
-    }
+    desktop_.Input.Click(1, shifted);
 }
 
 bool GameSession::WaitForPuck(Clock::duration timeout) {

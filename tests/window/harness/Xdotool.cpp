@@ -24,6 +24,16 @@ void Xdotool::MoveBy(int dx, int dy) const {
 
 void Xdotool::Click(int button) const { Run({"click", std::to_string(button)}); }
 
+void Xdotool::Click(int button, bool shifted) const {
+    if (shifted) {
+        KeyDown("shift");
+    }
+    Click(button);
+    if (shifted) {
+        KeyUp("shift");
+    }
+}
+
 void Xdotool::KeyDown(const std::string& key) const { Run({"keydown", key}); }
 
 void Xdotool::KeyUp(const std::string& key) const { Run({"keyup", key}); }

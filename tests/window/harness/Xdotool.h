@@ -17,6 +17,8 @@ public:
     void MoveTo(::Window window, int x, int y) const;
     void MoveBy(int dx, int dy) const;
     void Click(int button) const;
+    // A click with Shift held, for `shifted`.
+    void Click(int button, bool shifted) const;
     void KeyDown(const std::string& key) const;
     void KeyUp(const std::string& key) const;
     // Gives the window the input focus, as a window manager would on a click.
