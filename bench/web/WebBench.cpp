@@ -2,10 +2,11 @@
 // how soon the table shows, the rally's frame rate and periods (from the
 // game's own presents), and the processor the browser uses (all its
 // processes, the X server apart) in a rally, side by side with a floor page
-// (bench/web/floor.html) in the same browser and with the desktop game. Each
-// runs on an X server of its own; one runs while the others are stopped.
-#include <signal.h>
-
+// (bench/web/floor.html) in the same browser and with the desktop game. In
+// each round each of the three is started afresh on an X server of its own
+// and measured alone: a browser stopped and resumed, as the window
+// benchmarks do with their programs, catches up for seconds afterwards.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -96,12 +97,6 @@ struct Measured {
     pid_t Server;
     std::function<std::vector<double>()> FrameTimesMs = [] { return std::vector<double>{}; };
     std::function<bool()> Interrupted = [] { return false; };
-
-    void Signal(int signal) const {
-        for (const pid_t pid : Processes()) {
-            kill(pid, signal);
-        }
-    }
 };
 
 bool MeasureInterval(const Measured& subject, Figures& figures) {
@@ -138,12 +133,66 @@ std::vector<double> Numbers(const std::string& text) {
     return numbers;
 }
 
+constexpr Clock::duration IdleSettle = 1s;
+constexpr Clock::duration IdleInterval = 3s;
+constexpr Clock::duration IdleMeasuredIn = IdleSettle + IdleInterval;
+
+// The processor a subject uses, doing nothing.
 double IdleShare(const Measured& subject) {
-    std::this_thread::sleep_for(1s);
+    std::this_thread::sleep_for(IdleSettle);
     const auto pids = subject.Processes();
     const Usage before = UsageOf(pids);
-    std::this_thread::sleep_for(3s);
-    return 100 * Seconds(Between(before, UsageOf(pids)).Processor) / 3;
+    std::this_thread::sleep_for(IdleInterval);
+    return 100 * Seconds(Between(before, UsageOf(pids)).Processor) / Seconds(IdleInterval);
+}
+
+// A browser settles for a second after its page shows before it is measured.
+std::optional<Figures> Measure(const Measured& subject) {
+    return MeasureRoundWith([&](Figures& f) { return MeasureInterval(subject, f); }, 1s);
+}
+
+// The game's page, from a fresh start: a rally, then the title's idle cost.
+std::optional<Figures> PageRound(std::vector<double>& idleShares) {
+    XDesktop desktop;
+    BrowserSession page(desktop);
+    page.WaitForTable();
+    const auto browser = [&] { return Descendants(page.DriverPid()); };
+    idleShares.push_back(IdleShare(Measured{"page", browser, desktop.Server.Pid()}));
+    RallyRun rally([&] { return page.Caption(); },
+                   [&] {
+                       page.ClickToPlay();
+                       std::this_thread::sleep_for(300ms);
+                       return true;
+                   });
+    rally.Start();
+    return Measure({"page", browser, desktop.Server.Pid(), [&] { return Numbers(page.Ask("presents")); },
+                    [&] { return rally.EndedByGoal(); }});
+}
+
+// The floor page, from a fresh start, given the time the game's page spends
+// on its idle title first: a browser just started is busy for seconds.
+std::optional<Figures> FloorRound() {
+    XDesktop desktop;
+    BrowserSession floor(desktop, {.Page = "floor.html", .Site = VORK_BENCH_WEB_DIR});
+    std::this_thread::sleep_for(IdleMeasuredIn);
+    return Measure({"floor", [&] { return Descendants(floor.DriverPid()); }, desktop.Server.Pid(),
+                    [&] { return Numbers(floor.Ask("presents")); }});
+}
+
+std::optional<Figures> DesktopRound() {
+    XDesktop desktop;
+    GameSession game(desktop);
+    if (!game.WaitForWindow(10s) || !game.WaitForPicture(TitlePicture(), 10s)) {
+        return std::nullopt;
+    }
+    RallyRun rally([&] { return game.Caption(); },
+                   [&] {
+                       game.ClickToPlay();
+                       return game.WaitForPuck(2s);
+                   });
+    rally.Start();
+    return Measure({"desktop", [&] { return std::vector<pid_t>{game.Process().Pid()}; }, desktop.Server.Pid(),
+                    [] { return std::vector<double>{}; }, [&] { return rally.EndedByGoal(); }});
 }
 
 int Run() {
@@ -154,60 +203,22 @@ int Run() {
         firstPictures.push_back(page.WaitForTable());
     }
 
-    XDesktop pageDesktop;
-    BrowserSession page(pageDesktop);
-    page.WaitForTable();
-    XDesktop floorDesktop;
-    BrowserSession floor(floorDesktop, {.Page = "floor.html", .Site = VORK_BENCH_WEB_DIR});
-    XDesktop gameDesktop;
-    GameSession game(gameDesktop);
-    if (!game.WaitForWindow(10s) || !game.WaitForPicture(TitlePicture(), 10s)) {
-        std::fprintf(stderr, "the desktop game's title never appeared\n");
-        return 1;
-    }
-
-    RallyRun pageRally([&] { return page.Caption(); },
-                       [&] {
-                           page.ClickToPlay();
-                           std::this_thread::sleep_for(300ms);
-                           return true;
-                       });
-    RallyRun gameRally([&] { return game.Caption(); },
-                       [&] {
-                           game.ClickToPlay();
-                           return game.WaitForPuck(2s);
-                       });
-    const Measured pageSubject{"page", [&] { return Descendants(page.DriverPid()); }, pageDesktop.Server.Pid(),
-                               [&] { return Numbers(page.Ask("presents")); }, [&] { return pageRally.EndedByGoal(); }};
-    const Measured floorSubject{"floor", [&] { return Descendants(floor.DriverPid()); }, floorDesktop.Server.Pid(),
-                                [&] { return Numbers(floor.Ask("presents")); }};
-    const Measured gameSubject{"desktop", [&] { return std::vector<pid_t>{game.Process().Pid()}; },
-                               gameDesktop.Server.Pid(), [] { return std::vector<double>{}; },
-                               [&] { return gameRally.EndedByGoal(); }};
-    const Measured* subjects[] = {&pageSubject, &floorSubject, &gameSubject};
-
-    const double idle = IdleShare(pageSubject);
-    floorSubject.Signal(SIGSTOP);
-    pageRally.Start();
-    gameRally.Start();
+    std::vector<double> idleShares;
+    const std::pair<const char*, std::function<std::optional<Figures>()>> subjects[] = {
+        {"page", [&] { return PageRound(idleShares); }}, {"floor", FloorRound}, {"desktop", DesktopRound}};
     std::map<std::string, std::vector<Figures>> rounds;
-    std::printf("rounds of %d x %.0f s each, one subject running at a time:\n", IntervalsPerRound, Seconds(Interval));
+    std::printf("rounds of %d x %.0f s each, each subject alone and from a fresh start:\n", IntervalsPerRound,
+                Seconds(Interval));
     for (int round = 1; round <= Rounds; ++round) {
-        for (const Measured* subject : subjects) {
-            for (const Measured* other : subjects) {
-                other->Signal(other == subject ? SIGCONT : SIGSTOP);
-            }
-            const auto figures = MeasureRoundWith([&](Figures& f) { return MeasureInterval(*subject, f); });
+        for (const auto& [name, play] : subjects) {
+            const auto figures = play();
             if (!figures) {
-                std::fprintf(stderr, "round %d: the %s kept being interrupted\n", round, subject->Name);
+                std::fprintf(stderr, "round %d: the %s did not play or kept being interrupted\n", round, name);
                 return 1;
             }
-            PrintRound(subject->Name, round, *figures);
-            rounds[subject->Name].push_back(*figures);
+            PrintRound(name, round, *figures);
+            rounds[name].push_back(*figures);
         }
-    }
-    for (const Measured* subject : subjects) {
-        subject->Signal(SIGCONT);
     }
 
     const Medians p = MediansOf(rounds["page"]);
@@ -228,10 +239,10 @@ int Run() {
     std::printf("\nrally frames: %zu in %.1f s: %.2f per second; period p50 %.2f ms, p99 %.2f ms, longest %.2f ms\n",
                 periods.size(), seconds, static_cast<double>(periods.size()) / seconds, Median(periods),
                 Quantile(periods, 0.99), Max(periods));
+    const auto [soonest, latest] = std::minmax_element(firstPictures.begin(), firstPictures.end());
     std::printf("first picture after opening the page: median %.0f ms (%d launches, %.0f to %.0f)\n",
-                Median(firstPictures), Launches, Min(firstPictures), Max(firstPictures));
-    std::printf("idle title page: %.2f %% of a core\n", idle);
-    std::printf("goals during the run: %d (their intervals discarded)\n", pageRally.Goals());
+                Median(firstPictures), Launches, *soonest, *latest);
+    std::printf("idle title page: median %.2f %% of a core\n", Median(idleShares));
     return 0;
 }
 

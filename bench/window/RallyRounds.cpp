@@ -75,8 +75,8 @@ std::optional<Figures> MeasureRound(const Subject& subject, pid_t server, FrameC
         [&](Figures& figures) { return MeasureInterval(subject, server, clock, interrupted, figures); });
 }
 
-std::optional<Figures> MeasureRoundWith(const std::function<bool(Figures&)>& measure) {
-    std::this_thread::sleep_for(200ms);  // the subject has just been resumed
+std::optional<Figures> MeasureRoundWith(const std::function<bool(Figures&)>& measure, Clock::duration settle) {
+    std::this_thread::sleep_for(settle);
     Figures figures;
     int measured = 0;
     for (int discarded = 0; measured < IntervalsPerRound;) {

@@ -79,8 +79,9 @@ bool MeasureInterval(const Subject& subject, pid_t server, FrameClock& clock,
 std::optional<Figures> MeasureRound(const Subject& subject, pid_t server, FrameClock& clock,
                                     const std::function<bool()>& interrupted);
 // The same, each interval measured by `measure`, which adds it to the figures
-// it is given and returns true, or returns false if it was cut short.
-std::optional<Figures> MeasureRoundWith(const std::function<bool(Figures&)>& measure);
+// it is given and returns true, or returns false if it was cut short; the
+// first after `settle`, for a subject that has just been resumed.
+std::optional<Figures> MeasureRoundWith(const std::function<bool(Figures&)>& measure, Clock::duration settle = 200ms);
 
 struct Medians {
     double Share, ServerShare, WakeUps, Fps, P50, P99;

@@ -3,11 +3,11 @@
 // ends a millisecond or more past its deadline starts the next frame late.
 // Timers come in whole milliseconds, and late by however busy the machine
 // is, so each sleep asks for the latest timer that still wakes the page
-// within the deadline's millisecond, were it as late as nine in ten of the
-// recent ones; the few that come early are finished with messages to itself,
+// within the deadline's millisecond, were it as late as nineteen in twenty
+// of the recent ones; the few that come early are finished with messages to itself,
 // which the page handles within tens of microseconds.
 
-const Remembered = 32;
+const Remembered = 64;
 const ClampedBelow = 4;
 const LeastLateness = 0.2;
 
@@ -21,7 +21,7 @@ function createTimerLateness() {
       late[next] = Math.max(0, lateness);
       next = (next + 1) % Remembered;
       const sorted = [...late].sort((a, b) => a - b);
-      expected = Math.max(LeastLateness, sorted[Math.floor(Remembered * 0.9)] + 0.1);
+      expected = Math.max(LeastLateness, sorted[Math.floor(Remembered * 0.95)] + 0.1);
     },
   };
 }
