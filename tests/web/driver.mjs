@@ -16,7 +16,6 @@ import fs from 'node:fs';
 import path from 'node:path';
 import readline from 'node:readline';
 import { createRequire } from 'node:module';
-import { decodePng } from './png.mjs';
 
 // playwright-core as npm installed it from the lock file, in the build folder.
 const require = createRequire(process.env.VORK_NODE_MODULES ?? import.meta.url);
@@ -85,27 +84,24 @@ page.on('pageerror', (error) => problems.push(error.message));
 page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
 await page.goto(`http://127.0.0.1:${server.address().port}/${pageName}`);
 
-const rgb = (rgba) => {
-  const out = Buffer.alloc((rgba.length / 4) * 3);
-  for (let i = 0, o = 0; i < rgba.length; i += 4, o += 3) {
-    out[o] = rgba[i];
-    out[o + 1] = rgba[i + 1];
-    out[o + 2] = rgba[i + 2];
-  }
-  return out.toString('base64');
-};
-
 const commands = {
   // The time from opening the page to its first picture, in milliseconds.
   async shown() {
     await page.waitForFunction(() => window.vorkFirstFrame !== undefined);
     return (await page.evaluate(() => window.vorkFirstFrame)).toFixed(1);
   },
-  // The canvas's own pixels: the picture as the page last uploaded it.
-  async grab() {
-    const url = await page.evaluate(() => document.getElementById('picture').toDataURL('image/png'));
-    const image = decodePng(Buffer.from(url.slice(url.indexOf(',') + 1), 'base64'));
-    return `${image.width} ${image.height} ${rgb(image.rgba)}`;
+  // The canvas's own pixels, the picture as the page last uploaded it,
+  // written to `file` as packed RGB; the answer is its width and height.
+  async grab(file) {
+    const [width, height, pixels] = await page.evaluate(() => {
+      const canvas = document.getElementById('picture');
+      const rgba = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      let rgb = '';
+      for (let i = 0; i < rgba.length; i += 4) rgb += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
+      return [canvas.width, canvas.height, btoa(rgb)];
+    });
+    fs.writeFileSync(file, Buffer.from(pixels, 'base64'));
+    return `${width} ${height}`;
   },
   // Where the table is on the screen, in screen pixels: left, top, width, height.
   where: () =>

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <stdexcept>
@@ -15,26 +16,6 @@
 
 namespace vork::testing {
 namespace {
-
-std::string Base64Decoded(const std::string& text) {
-    static const std::string Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    unsigned bits = 0;
-    int count = 0;
-    for (const char c : text) {
-        const std::size_t value = Alphabet.find(c);
-        if (value == std::string::npos) {
-            continue;  // padding
-        }
-        bits = (bits << 6) | static_cast<unsigned>(value);
-        count += 6;
-        if (count >= 8) {
-            count -= 8;
-            bytes.push_back(static_cast<char>((bits >> count) & 0xff));
-        }
-    }
-    return bytes;
-}
 
 // The browser's own top-level window, where the X server sends its keys.
 std::optional<::Window> BrowserWindow(XConnection& x) {
@@ -63,6 +44,7 @@ BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
       // A driver that died must fail the test with its reason, not kill it.
       ignorePipeErrors_((signal(SIGPIPE, SIG_IGN), true)),
       errorPath_(NewTemporaryFile("vork-browser")),
+      grabPath_(NewTemporaryFile("vork-grab")),
       driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--scale", std::to_string(options.DeviceScale),
                                "--size",
                                std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
@@ -76,6 +58,7 @@ BrowserSession::~BrowserSession() {
     close(driver_.Output);
     StopChild(driver_.Pid, 5000);
     std::filesystem::remove(errorPath_);
+    std::filesystem::remove(grabPath_);
 }
 
 std::string BrowserSession::Ask(const std::string& command, Clock::duration timeout) {
@@ -107,28 +90,20 @@ std::string BrowserSession::Ask(const std::string& command, Clock::duration time
 
 double BrowserSession::WaitForTable() { return std::stod(Ask("shown")); }
 
-std::optional<platform::Image> BrowserSession::Picture(const std::string& command) {
-    std::istringstream answer(Ask(command));
+std::optional<platform::Image> BrowserSession::Grab() {
+    std::istringstream answer(Ask("grab " + grabPath_));
     int width = 0;
     int height = 0;
-    std::string pixels;
-    answer >> width >> height >> pixels;
-    const std::string bytes = Base64Decoded(pixels);
-    if (width <= 0 || height <= 0 || bytes.size() != static_cast<std::size_t>(width) * height * 3) {
+    answer >> width >> height;
+    const std::string bytes = ReadTextFile(grabPath_);
+    if (width <= 0 || height <= 0 || bytes.size() != static_cast<std::size_t>(width) * height * sizeof(platform::Rgb)) {
         return std::nullopt;
     }
     platform::Image picture(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const char* rgb = bytes.data() + (static_cast<std::size_t>(y) * width + x) * 3;
-            picture.Set(x, y, {static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),
-                               static_cast<std::uint8_t>(rgb[2])});
-        }
-    }
+    std::memcpy(picture.Row(0), bytes.data(), bytes.size());
+    picture.Touch();
     return picture;
 }
-
-std::optional<platform::Image> BrowserSession::Grab() { return Picture("grab"); }
 
 Box BrowserSession::OnScreen() {
     std::istringstream answer(Ask("where"));

@@ -68,12 +68,12 @@ public:
     pid_t DriverPid() const { return driver_.Pid; }
 
 private:
-    std::optional<platform::Image> Picture(const std::string& command);
     void FocusBrowser();
 
     XDesktop& desktop_;
     bool ignorePipeErrors_;
     std::string errorPath_;
+    std::string grabPath_;
     PipedChild driver_;
     std::string buffered_;
 };
