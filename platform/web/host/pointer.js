@@ -7,7 +7,7 @@
 
 const HoldAgain = 'click to hold the mouse again';
 
-export function createPointer(canvas, crossHair, status, window) {
+export function createPointer(canvas, crossHair, status, gameWindow) {
   let held = false;
   // Where locking is refused altogether (a frame without the permission),
   // the pointer's motion still moves the game's pointer inside the area.
@@ -79,7 +79,7 @@ export function createPointer(canvas, crossHair, status, window) {
       },
       pointer_release: release,
       pointer_show_at(x, y) {
-        const at = window.toPage(x, y);
+        const at = gameWindow.toPage(x, y);
         crossHair.style.transform = `translate(${at.x}px, ${at.y}px)`;
       },
     },
