@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -74,6 +75,22 @@ TEST_F(Browser, ShowsEveryFrameAndTheGoalAsTheGameDrawsThem) {
     EXPECT_EQ(page.PageTitle(), score.substr(0, 5) + score.substr(6));
     EXPECT_TRUE(ShowsDrawnTable(Shot(), Caption(), 2));
     EXPECT_FALSE(page.PointerLocked()) << "the goal releases the pointer";
+}
+
+// Stalls of the page make its timers late for a while; the frames must go
+// back to sleeping on timers after them, not pass in messages from then on.
+TEST_F(Browser, SleepsOnTimersAgainAfterThePageStalls) {
+    StartRally();
+    page.Ask("stall 10 30");
+    std::this_thread::sleep_for(200ms);
+    page.Ask("pacing");
+    std::this_thread::sleep_for(500ms);
+    std::istringstream pacing(page.Ask("pacing"));
+    int timers = 0;
+    int frames = 0;
+    pacing >> timers >> frames;
+    ASSERT_GT(frames, 20) << "the rally ended too soon to tell";
+    EXPECT_GE(timers, frames / 2) << timers << " timers in " << frames << " frames";
 }
 
 TEST_F(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {

@@ -78,6 +78,15 @@ await context.addInitScript(() => {
   const plain = WebAssembly.instantiate;
   WebAssembly.instantiate = (source, imports) => plain(source, wrap(imports));
 });
+// Timers the page sets, for the tests: each frame's sleep sets one.
+await context.addInitScript(() => {
+  window.vorkTimers = 0;
+  const setTimer = window.setTimeout;
+  window.setTimeout = (...values) => {
+    window.vorkTimers++;
+    return setTimer(...values);
+  };
+});
 const page = await context.newPage();
 const problems = [];
 page.on('pageerror', (error) => problems.push(error.message));
@@ -119,6 +128,30 @@ const commands = {
   exit: () => page.evaluate(() => document.body.dataset.exitStatus ?? ''),
   // Times of the presents since the last asking, milliseconds apart from the first.
   presents: () => page.evaluate(() => window.vorkPresents.splice(0).map((t) => t.toFixed(3)).join(' ')),
+  // Timers set and presents made since the last asking.
+  pacing: () =>
+    page.evaluate(() => {
+      const answer = `${window.vorkTimers} ${window.vorkPresents.length}`;
+      window.vorkTimers = 0;
+      window.vorkPresents.length = 0;
+      return answer;
+    }),
+  // Keeps the page's thread busy `times` times for `ms` each, a little apart,
+  // as a collection or a busy machine does.
+  stall: (times, ms) =>
+    page.evaluate(
+      ([times, ms]) =>
+        new Promise((done) => {
+          const busy = () => {
+            const until = performance.now() + ms;
+            while (performance.now() < until);
+            if (--times > 0) setTimeout(busy, ms / 2);
+            else done();
+          };
+          busy();
+        }),
+      [Number(times), Number(ms)],
+    ),
   problems: () => problems.join(' | '),
   pid: () => String(process.pid),
 };

@@ -6,10 +6,15 @@
 // within the deadline's millisecond, were it as late as nineteen in twenty
 // of the recent ones; the few that come early are finished with messages to itself,
 // which the page handles within tens of microseconds.
+// The lateness allowed for is bounded: after a few long stalls of the page
+// (a collection, a hidden tab's slowed timers) an unbounded one would leave
+// no time to sleep, every frame would pass in messages, and with no timer
+// set again nothing would ever teach it that timers are back on time.
 
 const Remembered = 64;
 const ClampedBelow = 4;
 const LeastLateness = 0.2;
+const MostLateness = 2;
 
 function createTimerLateness() {
   const late = new Array(Remembered).fill(LeastLateness);
@@ -21,7 +26,7 @@ function createTimerLateness() {
       late[next] = Math.max(0, lateness);
       next = (next + 1) % Remembered;
       const sorted = [...late].sort((a, b) => a - b);
-      expected = Math.max(LeastLateness, sorted[Math.floor(Remembered * 0.95)] + 0.1);
+      expected = Math.min(MostLateness, Math.max(LeastLateness, sorted[Math.floor(Remembered * 0.95)] + 0.1));
     },
   };
 }
