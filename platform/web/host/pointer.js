@@ -41,9 +41,11 @@ export function createPointer(canvas, crossHair, status, gameWindow) {
   });
 
   // A rally is played at the screen: the screen stays on while it lasts.
+  // The browser lets the lock go while the page is hidden; the click that
+  // takes the hold back asks again.
   async function keepAwake(on) {
     try {
-      if (on && !awake) awake = await navigator.wakeLock?.request('screen');
+      if (on && (!awake || awake.released)) awake = await navigator.wakeLock?.request('screen');
       if (!on && awake) {
         await awake.release();
         awake = null;
@@ -64,7 +66,10 @@ export function createPointer(canvas, crossHair, status, gameWindow) {
   return {
     relative: () => held && (locked() || refused),
     retake() {
-      if (held && !locked()) lock();
+      if (held && !locked()) {
+        lock();
+        keepAwake(true);
+      }
     },
     release,
     imports: {
