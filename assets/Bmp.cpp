@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "assets/ByteWriter.h"
+
 namespace vork::assets {
 
 namespace {
@@ -33,27 +35,6 @@ std::int32_t ReadI32(std::span<const unsigned char> bytes, std::size_t at) {
 }
 
 void Fail(const char* why) { throw std::runtime_error(std::string("BMP: ") + why); }
-
-class ByteWriter {
-public:
-    explicit ByteWriter(std::size_t capacity) { bytes_.reserve(capacity); }
-
-    void U8(std::uint8_t value) { bytes_.push_back(value); }
-    void U16(std::uint16_t value) {
-        U8(static_cast<std::uint8_t>(value));
-        U8(static_cast<std::uint8_t>(value >> 8));
-    }
-    void U32(std::uint32_t value) {
-        U16(static_cast<std::uint16_t>(value));
-        U16(static_cast<std::uint16_t>(value >> 16));
-    }
-    void I32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
-
-    std::vector<unsigned char> Take() { return std::move(bytes_); }
-
-private:
-    std::vector<unsigned char> bytes_;
-};
 
 }  // namespace
 

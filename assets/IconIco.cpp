@@ -1,19 +1,12 @@
-#include "assets/IconFiles.h"
-#include "assets/Png.h"
-
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 
+#include "assets/ByteWriter.h"
+#include "assets/IconFiles.h"
+
 namespace vork::assets {
 namespace {
-
-// Windows' files are little-endian. At most 4 bytes.
-void Put(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<unsigned char>(value >> (8 * i)));
-    }
-}
 
 // A BITMAPINFOHEADER of twice the height (the colours, then the mask), BGRA
 // rows bottom-up, then the mask's rows of bits, 1 where the picture is
@@ -21,20 +14,24 @@ void Put(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
 std::vector<unsigned char> IconBitmap(int size) {
     const platform::Image icon = ScaledIcon(size);
     const int maskRowBytes = (size + 31) / 32 * 4;
-    const auto pixelBytes = static_cast<std::uint32_t>(size * size * 4 + maskRowBytes * size);
-    std::vector<unsigned char> out;
-    Put(out, 40, 4);
-    Put(out, static_cast<std::uint32_t>(size), 4);
-    Put(out, static_cast<std::uint32_t>(2 * size), 4);
-    Put(out, 1, 2);   // planes
-    Put(out, 32, 2);  // bits per pixel
-    Put(out, 0, 4);   // uncompressed
-    Put(out, pixelBytes, 4);
-    out.insert(out.end(), 16, 0);  // resolution and palette: none
+    ByteWriter out;
+    out.U32(40);
+    out.I32(size);
+    out.I32(2 * size);
+    out.U16(1);   // planes
+    out.U16(32);  // bits per pixel
+    out.U32(0);   // uncompressed
+    out.U32(static_cast<std::uint32_t>(size * size * 4 + maskRowBytes * size));
+    for (int field = 0; field < 4; ++field) {
+        out.U32(0);  // resolution and palette: none
+    }
     for (int y = size - 1; y >= 0; --y) {
         for (int x = 0; x < size; ++x) {
             const platform::Rgb c = icon.At(x, y);
-            out.insert(out.end(), {c.B, c.G, c.R, static_cast<unsigned char>(ScaledIconCovers(x, y, size) ? 255 : 0)});
+            out.U8(c.B);
+            out.U8(c.G);
+            out.U8(c.R);
+            out.U8(ScaledIconCovers(x, y, size) ? 255 : 0);
         }
     }
     for (int y = size - 1; y >= 0; --y) {
@@ -44,9 +41,9 @@ std::vector<unsigned char> IconBitmap(int size) {
                 row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
             }
         }
-        out.insert(out.end(), row.begin(), row.end());
+        out.Append(row);
     }
-    return out;
+    return out.Take();
 }
 
 }  // namespace
@@ -57,30 +54,28 @@ std::vector<unsigned char> IconIco(const std::vector<int>& sizes) {
         if (size < 1 || size > 256) {
             throw std::invalid_argument("an .ico picture cannot be " + std::to_string(size) + " pixels");
         }
-        pictures.push_back(size == 256
-                               ? EncodePng(ScaledIcon(size), [](int x, int y) { return ScaledIconCovers(x, y, 256); })
-                               : IconBitmap(size));
+        pictures.push_back(size == 256 ? IconPng(size) : IconBitmap(size));
     }
-    std::vector<unsigned char> out;
-    Put(out, 0, 2);
-    Put(out, 1, 2);  // an icon, not a cursor
-    Put(out, static_cast<std::uint32_t>(sizes.size()), 2);
+    ByteWriter out;
+    out.U16(0);
+    out.U16(1);  // an icon, not a cursor
+    out.U16(static_cast<std::uint16_t>(sizes.size()));
     auto offset = static_cast<std::uint32_t>(6 + 16 * sizes.size());
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        const auto side = static_cast<std::uint32_t>(sizes[i] % 256);  // 0 means 256
-        Put(out, side, 1);
-        Put(out, side, 1);
-        Put(out, 0, 2);  // no palette
-        Put(out, 1, 2);  // planes
-        Put(out, 32, 2);
-        Put(out, static_cast<std::uint32_t>(pictures[i].size()), 4);
-        Put(out, offset, 4);
+        const auto side = static_cast<std::uint8_t>(sizes[i] % 256);  // 0 means 256
+        out.U8(side);
+        out.U8(side);
+        out.U16(0);  // no palette
+        out.U16(1);  // planes
+        out.U16(32);
+        out.U32(static_cast<std::uint32_t>(pictures[i].size()));
+        out.U32(offset);
         offset += static_cast<std::uint32_t>(pictures[i].size());
     }
     for (const auto& picture : pictures) {
-        out.insert(out.end(), picture.begin(), picture.end());
+        out.Append(picture);
     }
-    return out;
+    return out.Take();
 }
 
 }  // namespace vork::assets
