@@ -1,6 +1,7 @@
 #include "assets/Icon.h"
 #include "assets/IconFiles.h"
 #include "assets/Png.h"
+#include "tests/assets/BmpBytes.h"
 #include "tests/assets/Gradient.h"
 #include "tests/assets/PngReader.h"
 
@@ -108,14 +109,6 @@ TEST(IconFiles, SvgPaintsEachTilePixelOnceInItsColour) {
     EXPECT_LT(rectangles.size(), IconSize * IconSize / 4u);
 }
 
-std::uint32_t Little(const std::vector<unsigned char>& bytes, std::size_t at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = value << 8 | bytes.at(at + static_cast<std::size_t>(i));
-    }
-    return value;
-}
-
 // Windows reads an .ico as a directory of pictures: bitmaps of twice the
 // height (colours bottom-up, then a mask of transparent pixels) up to 255
 // pixels, a PNG at 256. Each is the 32-pixel icon scaled nearest-neighbour.
@@ -124,15 +117,15 @@ TEST(IconFiles, IcoHoldsEachSizeScaledFromTheIconWithItsMask) {
     const std::vector<int> sizes{16, 48, 256};
     const std::vector<unsigned char> ico = IconIco(sizes);
     ASSERT_GE(ico.size(), 6u);
-    EXPECT_EQ(Little(ico, 0, 2), 0u);
-    EXPECT_EQ(Little(ico, 2, 2), 1u);
-    ASSERT_EQ(Little(ico, 4, 2), sizes.size());
+    EXPECT_EQ(testing::FieldAt(ico, 0, 2), 0u);
+    EXPECT_EQ(testing::FieldAt(ico, 2, 2), 1u);
+    ASSERT_EQ(testing::FieldAt(ico, 4, 2), sizes.size());
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         const int size = sizes[i];
         const std::size_t entry = 6 + 16 * i;
-        EXPECT_EQ(Little(ico, entry, 1), static_cast<std::uint32_t>(size % 256)) << size;
-        const std::size_t length = Little(ico, entry + 8, 4);
-        const std::size_t at = Little(ico, entry + 12, 4);
+        EXPECT_EQ(testing::FieldAt(ico, entry, 1), static_cast<std::uint32_t>(size % 256)) << size;
+        const std::size_t length = testing::FieldAt(ico, entry + 8, 4);
+        const std::size_t at = testing::FieldAt(ico, entry + 12, 4);
         ASSERT_LE(at + length, ico.size()) << size;
         const std::vector<unsigned char> picture(ico.begin() + static_cast<long>(at),
                                                  ico.begin() + static_cast<long>(at + length));
@@ -141,9 +134,9 @@ TEST(IconFiles, IcoHoldsEachSizeScaledFromTheIconWithItsMask) {
             EXPECT_EQ(picture, IconPng(256));
             continue;
         }
-        ASSERT_EQ(Little(picture, 4, 4), static_cast<std::uint32_t>(size));
-        ASSERT_EQ(Little(picture, 8, 4), static_cast<std::uint32_t>(2 * size));
-        ASSERT_EQ(Little(picture, 14, 2), 32u);
+        ASSERT_EQ(testing::FieldAt(picture, 4, 4), static_cast<std::uint32_t>(size));
+        ASSERT_EQ(testing::FieldAt(picture, 8, 4), static_cast<std::uint32_t>(2 * size));
+        ASSERT_EQ(testing::FieldAt(picture, 14, 2), 32u);
         const std::size_t maskRow = (static_cast<std::size_t>(size) + 31) / 32 * 4;
         ASSERT_EQ(picture.size(), 40 + static_cast<std::size_t>(size * size * 4) + maskRow * size) << size;
         for (int y = 0; y < size; ++y) {

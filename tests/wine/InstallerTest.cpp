@@ -6,8 +6,10 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 
+#include "tests/assets/BmpBytes.h"
 #include "tests/wine/WineTest.h"
 #include "tests/window/PictureAssertions.h"
 #include "tests/window/harness/ChildProcess.h"
@@ -39,27 +41,20 @@ std::string ReadBytes(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::uint32_t Little(const std::string& bytes, std::size_t at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = value << 8 | static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)));
-    }
-    return value;
-}
-
 // The local path a shell link (.lnk) starts: its LinkInfo's LocalBasePath,
 // after the header (76 bytes) and the item list, if there is one.
 std::string ShortcutTarget(const fs::path& link) {
     const std::string bytes = ReadBytes(link);
-    const std::uint32_t flags = Little(bytes, 20, 4);
+    const std::span<const unsigned char> fields(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    const std::uint32_t flags = assets::testing::FieldAt(fields, 20, 4);
     std::size_t at = 76;
     if ((flags & 1) != 0) {
-        at += 2 + Little(bytes, at, 2);
+        at += 2 + assets::testing::FieldAt(fields, at, 2);
     }
     if ((flags & 2) == 0) {
         return {};
     }
-    return std::string(bytes.c_str() + at + Little(bytes, at + 16, 4));
+    return std::string(bytes.c_str() + at + assets::testing::FieldAt(fields, at + 16, 4));
 }
 
 // Installs with /S as a user would from a script, starts the game through
