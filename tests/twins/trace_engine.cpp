@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "PictureChecksum.h"
 #include "support/GameHarness.h"
 
 namespace {
@@ -27,15 +28,6 @@ private:
     std::uint64_t state_ = 20261207;
 };
 
-std::uint64_t Checksum(const platform::Image& picture) {
-    std::uint64_t hash = 14695981039346656037u;  // FNV-1a
-    const auto* bytes = reinterpret_cast<const unsigned char*>(picture.Pixels().data());
-    for (std::size_t i = 0; i < picture.Pixels().size() * sizeof(platform::Rgb); ++i) {
-        hash = (hash ^ bytes[i]) * 1099511628211u;
-    }
-    return hash;
-}
-
 std::uint32_t Bits(float value) {
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
@@ -53,7 +45,7 @@ void Print(const testing::GameHarness& game, int rallyNear) {
                 static_cast<int>(s.MalletY[0]), static_cast<int>(s.MalletX[1]), static_cast<int>(s.MalletY[1]),
                 static_cast<int>(s.CpuDX), static_cast<int>(s.CpuDY), static_cast<int>(s.StrikeSpeedX),
                 static_cast<int>(s.StrikeSpeedY), static_cast<int>(s.PlayerScore), static_cast<int>(s.CpuScore),
-                Checksum(game.Platform.Picture()), game.Platform.Caption.c_str());
+                testing::PictureChecksum(game.Platform.Picture()), game.Platform.Caption.c_str());
 }
 
 }  // namespace
