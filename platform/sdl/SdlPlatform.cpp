@@ -129,7 +129,6 @@ void SdlPlatform::WaitForInput() {
     found_ = wait_->WaitForInput(settling ? std::optional<Clock::duration>(PumpInterval) : std::nullopt);
 }
 
-
 int SdlPlatform::DrawText(std::string_view text, int x, int y, double points, Rgb colour) {
     return font_.Draw(Picture(), text, x, y, points, colour);
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 namespace vork::platform {
 
@@ -29,7 +28,7 @@ void SurfacePresenter::Present(const Image& picture, bool everything) {
     everything = everything || surface != surface_;
     surface_ = surface;
     const PixelRect whole{0, 0, picture.Width(), picture.Height()};
-    std::vector<SDL_Rect> shown;
+    shown_.clear();
     auto show = [&](const PixelRect& changed) {
         const PixelRect rect{std::max(changed.Left, 0), std::max(changed.Top, 0),
                              std::min(changed.Right, whole.Right), std::min(changed.Bottom, whole.Bottom)};
@@ -37,7 +36,7 @@ void SurfacePresenter::Present(const Image& picture, bool everything) {
             return;
         }
         Convert(surface, picture, rect);
-        shown.push_back({rect.Left * scale_, rect.Top * scale_, rect.Width() * scale_, rect.Height() * scale_});
+        shown_.push_back({rect.Left * scale_, rect.Top * scale_, rect.Width() * scale_, rect.Height() * scale_});
     };
     if (everything) {
         show(whole);
@@ -46,8 +45,8 @@ void SurfacePresenter::Present(const Image& picture, bool everything) {
             show(rect);
         }
     }
-    if (!shown.empty()) {
-        SDL_UpdateWindowSurfaceRects(window_, shown.data(), static_cast<int>(shown.size()));
+    if (!shown_.empty()) {
+        SDL_UpdateWindowSurfaceRects(window_, shown_.data(), static_cast<int>(shown_.size()));
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <SDL_rect.h>
+
 #include <memory>
+#include <vector>
 
 #include "platform/sdl/Presenter.h"
 
@@ -22,13 +25,18 @@ public:
 
 private:
     SurfacePresenter(SDL_Window* window, SDL_Surface* surface, int scale)
-        : window_(window), surface_(surface), scale_(scale) {}
+        : window_(window), surface_(surface), scale_(scale) {
+        shown_.reserve(Damage::Capacity);
+    }
     // Writes the picture's pixels under `rect` into the surface, as blocks.
     void Convert(SDL_Surface* surface, const Image& picture, const PixelRect& rect) const;
 
     SDL_Window* window_;
     SDL_Surface* surface_;  // the one last written
     int scale_;
+    // The window's rectangles a present updates, kept so that a frame
+    // allocates nothing.
+    std::vector<SDL_Rect> shown_;
 };
 
 }  // namespace vork::platform

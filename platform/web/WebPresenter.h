@@ -20,7 +20,6 @@ private:
     int width_;
     int height_;
     std::vector<std::uint8_t> rgba_;
-    std::vector<PixelRect> rects_;
 };
 
 }  // namespace vork::platform::web
