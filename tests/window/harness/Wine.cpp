@@ -48,8 +48,8 @@ std::optional<pid_t> ServerPid() {
 
 void EndSession() {
     const std::vector<std::string> environment = Environment();
-    RunChild({"/usr/lib/wine/wineserver", "--kill"}, environment, std::chrono::seconds(10), Discarded);
-    RunChild({"/usr/lib/wine/wineserver", "--wait"}, environment, std::chrono::seconds(20), Discarded);
+    RunChild({WineServer, "--kill"}, environment, std::chrono::seconds(10), Discarded);
+    RunChild({WineServer, "--wait"}, environment, std::chrono::seconds(20), Discarded);
 }
 
 }  // namespace vork::testing::wine

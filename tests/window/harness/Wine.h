@@ -13,8 +13,9 @@
 // (tests/wine/make-prefix.sh, a CTest fixture).
 namespace vork::testing::wine {
 
-// Debian keeps wine64 off the PATH.
+// Debian keeps wine64 and the wineserver off the PATH.
 inline const std::string Wine64 = "/usr/lib/wine/wine64";
+inline const std::string WineServer = "/usr/lib/wine/wineserver";
 
 // Where the run's prefix is: VORK_WINE_PREFIX.
 std::string Prefix();
