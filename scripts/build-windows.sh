@@ -9,12 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-windows}
 shift || true
 
-. "$root/scripts/lib/install-missing.sh"
-# The cross compiler and resource compiler, CMake and Ninja for the
-# libraries, dpkg-source for their sources, NSIS for the installer, and a
-# host compiler and zlib for the tool that draws the icon file.
-install_missing g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev nsis \
-  g++ zlib1g-dev fonts-liberation2
+"$root/scripts/install-deps.sh" windows
 
 . "$root/scripts/lib/debian-library.sh"
 toolchain=$root/cmake/toolchains/x86_64-w64-mingw32.cmake

@@ -5,6 +5,7 @@
 #   desktop    build, test, benchmark and package the Linux game
 #   web        build the browser version (scripts/build-web.sh)
 #   web-tests  play it in Debian's Chromium for the tests and benchmarks
+#   windows    cross-build the Windows version (scripts/build-windows.sh)
 set -euo pipefail
 
 desktop=(
@@ -17,8 +18,7 @@ desktop=(
   # the Wayland window tests: weston nested on Xvfb, the title bar SDL draws
   # through libdecor, and Mesa's software EGL that SDL renders with there
   weston libdecor-0-plugin-1-cairo libgl1-mesa-dri
-  # the Windows build's tests and benchmark (scripts/build-windows.sh installs
-  # what builds it)
+  # the Windows build's tests and benchmark (the windows set builds it)
   wine wine64
   # the icons, the package and its checks
   zlib1g-dev dpkg-dev lintian desktop-file-utils appstream
@@ -31,12 +31,20 @@ web=(
   apt dpkg-dev
 )
 web_tests=(chromium xvfb xdotool x11-utils)
+windows=(
+  # the cross compiler and resource compiler, CMake and Ninja for the
+  # libraries, dpkg-source for their sources, NSIS for the installer
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev nsis fonts-liberation2
+  # the host compiler and zlib for the tool that draws the exe's icon file
+  g++ zlib1g-dev
+)
 
 packages=()
 for set in "${@:-desktop}"; do
   case $set in
     desktop) packages+=("${desktop[@]}") ;;
     web) packages+=("${web[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
     web-tests)
       packages+=("${web_tests[@]}")
       # The test driver runs on Node.js 18 or later: Debian's, unless one is there.
@@ -46,5 +54,16 @@ for set in "${@:-desktop}"; do
   esac
 done
 
-. "$(dirname "$0")/lib/install-missing.sh"
-install_missing "${packages[@]}"
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
