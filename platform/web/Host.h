@@ -34,8 +34,6 @@ VORK_HOST(window_show) void HostWindowShow();
 VORK_HOST(window_set_caption) void HostWindowSetCaption(const char* text, std::size_t length);
 // The window's icon, 8-bit RGBA: the page's icon.
 VORK_HOST(window_set_icon) void HostWindowSetIcon(const std::uint8_t* rgba, int width, int height);
-// How many screen pixels show one picture pixel.
-VORK_HOST(window_scale) int HostWindowScale();
 
 // present.js: `rgba` holds the whole picture; only `rects` changed.
 VORK_HOST(present) void HostPresent(const std::uint8_t* rgba, int width, int height, const PixelRect* rects,

@@ -11,7 +11,6 @@ void WebPointer::SetShape(MousePointer shape) { HostPointerSetShape(static_cast<
 void WebPointer::Hold(std::optional<ClientRect> area) {
     area_ = area;
     if (area_) {
-        step_ = 1.0f / static_cast<float>(HostWindowScale());
         at_ = Inside(at_);
         HostPointerHold();
         HostPointerShowAt(at_.X, at_.Y);
@@ -34,14 +33,15 @@ WebPointer::Position WebPointer::MovedBy(Position by) {
     return at_;
 }
 
-// The hot spot stays on the area's pixels: up to the last screen pixel
-// before its right and bottom edges.
+// The hot spot stays on the area's whole pixels, as the desktop's confined
+// pointer does: a finer step short of the right or bottom edge would round
+// the mallet onto the pixel past it.
 WebPointer::Position WebPointer::Inside(Position at) const {
     if (!area_) {
         return at;
     }
-    return {std::clamp(at.X, static_cast<float>(area_->Left), static_cast<float>(area_->Right) - step_),
-            std::clamp(at.Y, static_cast<float>(area_->Top), static_cast<float>(area_->Bottom) - step_)};
+    return {std::clamp(at.X, static_cast<float>(area_->Left), static_cast<float>(area_->Right - 1)),
+            std::clamp(at.Y, static_cast<float>(area_->Top), static_cast<float>(area_->Bottom - 1))};
 }
 
 }  // namespace vork::platform::web

@@ -32,8 +32,6 @@ public:
 private:
     Position Inside(Position at) const;
 
-    // The finest step the pointer makes: one screen pixel, in picture pixels.
-    float step_ = 1;
     std::optional<ClientRect> area_;
     Position at_;
 };

@@ -47,7 +47,6 @@ export function createWindow(canvas, caption, crossHair, memory) {
       window_set_caption(text, length) {
         document.title = caption.textContent = decoder.decode(new Uint8Array(memory().buffer, text, length));
       },
-      window_scale: () => scale,
       window_set_icon(rgba, width, height) {
         const drawing = document.createElement('canvas');
         drawing.width = width;
