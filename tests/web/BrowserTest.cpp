@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -91,6 +92,43 @@ TEST_F(Browser, SleepsOnTimersAgainAfterThePageStalls) {
     pacing >> timers >> frames;
     ASSERT_GT(frames, 20) << "the rally ended too soon to tell";
     EXPECT_GE(timers, frames / 2) << timers << " timers in " << frames << " frames";
+}
+
+// A long play as a restless player makes it: large jumps of the held
+// pointer, Esc and clicks (a new rally, or the hold taken back) at random
+// moments, on a clock that wobbles. The game never stops, and the mallet stays
+// where the desktop's confinement keeps it, also on a dense screen, where
+// the pointer moves by half table pixels.
+TEST(RestlessPlay, NeverStopsTheGameNorLetsTheMalletOutOfItsHalf) {
+    XDesktop desktop({1200, 1000});
+    BrowserSession page(desktop, {.DeviceScale = 2});
+    page.WaitForTable();
+    page.Ask("wobble 0.5");
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> roll(0, 99);
+    std::uniform_int_distribution<int> jump(-800, 800);
+    const Box area = GameFacts::PlayerArea;
+    for (int action = 0; action < 300; ++action) {
+        const int chance = roll(random);
+        if (chance < 3) {
+            page.PressEscape();
+        } else if (chance < 10) {
+            page.ClickToPlay();
+        } else {
+            page.MoveBy(jump(random), jump(random));
+        }
+        if (action % 10 == 0) {
+            const auto picture = page.Grab();
+            ASSERT_TRUE(picture) << "action " << action;
+            if (const auto mallet = FindPlayerMallet(*picture)) {
+                EXPECT_TRUE(mallet->Left >= area.Left && mallet->Left < area.Right && mallet->Top >= area.Top &&
+                            mallet->Top < area.Bottom)
+                    << "action " << action << ": mallet at " << *mallet;
+            }
+        }
+    }
+    EXPECT_EQ(page.ExitStatus(), std::nullopt) << page.StatusLine();
+    EXPECT_EQ(page.Ask("problems"), "");
 }
 
 TEST_F(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {

@@ -152,6 +152,14 @@ const commands = {
         }),
       [Number(times), Number(ms)],
     ),
+  // Makes the page's clock wobble by up to `ms` at each reading: a wait's
+  // deadline then passes now and then as the game suspends, a race a busy
+  // engine meets by chance.
+  wobble: (ms) =>
+    page.evaluate((ms) => {
+      const now = performance.now.bind(performance);
+      performance.now = () => now() + Math.random() * ms;
+    }, Number(ms)),
   problems: () => problems.join(' | '),
   pid: () => String(process.pid),
 };

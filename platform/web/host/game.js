@@ -2,6 +2,10 @@
 // it: binaryen's asyncify unwinds its stack into a buffer and hands control
 // back to the page, and resuming it rewinds the stack from there, into the
 // wait that suspended it, which then returns.
+// A wake-up may come while the game is still running: a wait whose deadline
+// passes as it suspends, or an event a browser dispatches from inside one of
+// the game's calls. Entering the module again then would rewind a stack not
+// yet saved and trap, so such a resume waits until the game has unwound.
 
 import { ProgramExit } from './wasi.js';
 
@@ -12,6 +16,8 @@ export class Game {
     this.onEnd = onEnd;
     this.ended = false;
     this.rewinding = false;
+    this.running = false;
+    this.resumeAsked = false;
   }
 
   attach(instance) {
@@ -45,23 +51,41 @@ export class Game {
 
   resume() {
     if (this.ended) return;
-    this.exports.asyncify_start_rewind(this.stack);
-    this.rewinding = true;
+    if (this.running) {
+      this.resumeAsked = true;
+      return;
+    }
+    this.rewind();
     this.enter();
   }
 
+  rewind() {
+    this.exports.asyncify_start_rewind(this.stack);
+    this.rewinding = true;
+  }
+
+  // Runs the game until it suspends or ends; a resume asked for meanwhile
+  // rewinds it at once, in this loop rather than deeper on the page's stack.
   enter() {
-    let status;
-    try {
-      status = this.exports.main(0, 0);
-    } catch (error) {
-      this.end(error instanceof ProgramExit ? error.status : 1, error instanceof ProgramExit ? null : error);
-      return;
-    }
-    if (this.exports.asyncify_get_state() === 1) {
+    for (;;) {
+      let status;
+      this.running = true;
+      try {
+        status = this.exports.main(0, 0);
+      } catch (error) {
+        this.end(error instanceof ProgramExit ? error.status : 1, error instanceof ProgramExit ? null : error);
+        return;
+      } finally {
+        this.running = false;
+      }
+      if (this.exports.asyncify_get_state() !== 1) {
+        this.end(status, null);
+        return;
+      }
       this.exports.asyncify_stop_unwind();
-    } else {
-      this.end(status, null);
+      if (!this.resumeAsked || this.ended) return;
+      this.resumeAsked = false;
+      this.rewind();
     }
   }
 
