@@ -17,10 +17,12 @@ export function createWindow(canvas, caption, status, crossHair, memory) {
   const touchScreen = matchMedia('(pointer: coarse)');
   let scale = 1;
 
-  function put(element, left, top, width) {
-    element.style.left = `${left}px`;
-    element.style.top = `${top}px`;
-    if (width !== undefined) element.style.width = `${width}px`;
+  // A line of text at `left`, `width` wide, its top or its bottom at `y`.
+  function put(line, left, width, y, fromBottom = false) {
+    line.style.left = `${left}px`;
+    line.style.width = `${width}px`;
+    line.style.top = fromBottom ? 'auto' : `${y}px`;
+    line.style.bottom = fromBottom ? `${document.documentElement.clientHeight - y}px` : 'auto';
   }
 
   function layout() {
@@ -42,17 +44,18 @@ export function createWindow(canvas, caption, status, crossHair, memory) {
     // rounded to 64ths of one, which at three screen pixels a page pixel
     // misses whole screen pixels and smooths the table.
     canvas.style.transform = `translate(${left / ratio}px, ${top / ratio}px) scale(${scale / ratio})`;
-    put(crossHair, left / ratio, top / ratio);
+    crossHair.style.left = `${left / ratio}px`;
+    crossHair.style.top = `${top / ratio}px`;
     document.body.classList.toggle('beside', beside);
     if (beside) {
       const side = (left + across) / ratio + Gap;
       const room = width / ratio - side - Gap;
-      put(caption, side, top / ratio, room);
-      put(status, side, (top + down) / ratio - Line, room);
+      put(caption, side, room, top / ratio);
+      put(status, side, room, (top + down) / ratio, true);
     } else {
       const room = width / ratio - 2 * Gap;
-      put(caption, Gap, 0, room);
-      put(status, Gap, (top + down) / ratio, room);
+      put(caption, Gap, room, 0);
+      put(status, Gap, room, (top + down) / ratio);
     }
   }
 
