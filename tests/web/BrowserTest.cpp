@@ -44,7 +44,6 @@ TEST_F(Browser, ShowsTheTitleAsTheDesktopDrawsIt) {
     EXPECT_TRUE(ComesToShow(Shot(), TitlePicture(), 2s));
     EXPECT_EQ(page.Caption(), "vorK");
     EXPECT_EQ(page.PageTitle(), "vorK");
-    EXPECT_EQ(page.Ask("hint"), "none") << "the taps explained to a mouse";
 }
 
 TEST(DenseScreen, ShowsEachTablePixelAsASharpBlock) {

@@ -183,8 +183,8 @@ const commands = {
   },
   // The emulated screen, turned a quarter.
   turn: () => page.setViewportSize({ width: page.viewportSize().height, height: page.viewportSize().width }),
-  // The screen pixels per page pixel, the room, and the table's, the
-  // caption's and the status line's boxes (left top right bottom), in page pixels.
+  // The room, and the table's, the caption's and the status line's boxes
+  // (left top right bottom), in screen pixels.
   layout: () =>
     page.evaluate(() => {
       const room = document.documentElement;
@@ -192,12 +192,10 @@ const commands = {
         const box = document.getElementById(id).getBoundingClientRect();
         return [box.left, box.top, box.right, box.bottom];
       });
-      return [devicePixelRatio, room.clientWidth, room.clientHeight, ...boxes.flat()].join(' ');
+      return [room.clientWidth, room.clientHeight, ...boxes.flat()].map((v) => Math.round(v * devicePixelRatio)).join(' ');
     }),
   // Whether the page was zoomed or scrolled: the zoom, and where the view is on the page.
   view: () => page.evaluate(() => [visualViewport.scale, visualViewport.pageLeft, visualViewport.pageTop].join(' ')),
-  // What the status line says when it has nothing else to say.
-  hint: () => page.evaluate(() => getComputedStyle(document.getElementById('status'), '::before').content),
   // Where the table is on the screen, in screen pixels: left, top, width, height.
   where: () =>
     page.evaluate(() => {
