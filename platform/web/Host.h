@@ -19,6 +19,7 @@ struct HostEvent {
         Move = 1,    // the pointer is at (X, Y)
         Motion = 2,  // the pointer moved by (X, Y): while the page holds it
         Press = 3,   // a button went down at (X, Y)
+        Place = 4,   // a finger or a pen touches (X, Y): kept inside a hold
     };
     Kind What;
     std::int32_t Button;  // the game's code of the button pressed

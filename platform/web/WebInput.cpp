@@ -17,8 +17,10 @@ void WebInput::TakeAll() {
                     events_.Move(buttons, shift, at->X, at->Y);
                 }
                 break;
-            case HostEvent::Motion: {
-                const WebPointer::Position at = pointer_.MovedBy({event.X, event.Y});
+            case HostEvent::Motion:
+            case HostEvent::Place: {
+                const WebPointer::Position at = event.What == HostEvent::Motion ? pointer_.MovedBy({event.X, event.Y})
+                                                                                 : pointer_.PutAt({event.X, event.Y});
                 events_.Move(buttons, shift, at.X, at.Y);
                 break;
             }

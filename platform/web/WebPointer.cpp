@@ -27,8 +27,10 @@ std::optional<WebPointer::Position> WebPointer::MovedTo(Position to) {
     return at_;
 }
 
-WebPointer::Position WebPointer::MovedBy(Position by) {
-    at_ = Inside({at_.X + by.X, at_.Y + by.Y});
+WebPointer::Position WebPointer::MovedBy(Position by) { return PutAt({at_.X + by.X, at_.Y + by.Y}); }
+
+WebPointer::Position WebPointer::PutAt(Position to) {
+    at_ = Inside(to);
     HostPointerShowAt(at_.X, at_.Y);
     return at_;
 }

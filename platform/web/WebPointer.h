@@ -27,6 +27,9 @@ public:
     std::optional<Position> MovedTo(Position to);
     // The held pointer moved by `by`; where it now is, inside the area.
     Position MovedBy(Position by);
+    // A finger or a pen puts the pointer where it touches, held or not: a
+    // touch has no motion of its own to track, only places.
+    Position PutAt(Position to);
     Position At() const { return at_; }
 
 private:

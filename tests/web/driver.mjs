@@ -5,11 +5,15 @@
 // "error" and why. Positions are the table's pixels.
 //
 //   node driver.mjs <site folder> [--scale N] [--size WxH] [--page name.html]
+//                   [--screen WxH@R]
 //
 // The browser's window fills the screen from its top-left corner, and the
 // page is shown as a desktop shows it, at N screen pixels per page pixel:
 // the tests move the mouse, type and take screenshots through the X server
-// itself, as a player's desktop would.
+// itself, as a player's desktop would. With --screen the page is shown as a
+// phone or tablet shows it instead (W x H page pixels, R screen pixels per
+// page pixel, touch only), emulated by the browser: fingers and screenshots
+// then go through the browser too.
 
 import http from 'node:http';
 import fs from 'node:fs';
@@ -31,6 +35,7 @@ const scale = option('scale', '1');
 // The screen's size; the browser's window is given in page pixels.
 const [width, height] = option('size', '1024x768').split('x').map((pixels) => Math.floor(pixels / scale));
 const pageName = option('page', 'index.html');
+const screen = option('screen', '');
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 const server = http.createServer((request, response) => {
@@ -53,7 +58,12 @@ const browser = await chromium.launch({
     '--disable-component-update', '--disable-sync', '--window-position=0,0', `--window-size=${width},${height}`,
     `--force-device-scale-factor=${scale}`],
 });
-const context = await browser.newContext({ viewport: null });
+const [screenWidth, screenHeight, screenRatio] = screen.split(/[x@]/).map(Number);
+const context = await browser.newContext(
+  screen
+    ? { viewport: { width: screenWidth, height: screenHeight }, deviceScaleFactor: screenRatio, isMobile: true, hasTouch: true }
+    : { viewport: null },
+);
 // Every present and its time, for the benchmarks: the game's own import,
 // wrapped before the page instantiates the module.
 // The same for the first display frame after the page shows the table.
@@ -78,6 +88,15 @@ await context.addInitScript(() => {
   const plain = WebAssembly.instantiate;
   WebAssembly.instantiate = (source, imports) => plain(source, wrap(imports));
 });
+// Pixels of a 2D drawing, packed as RGB in base64, for the tests' pictures.
+await context.addInitScript(() => {
+  window.vorkRgb = (drawing, left, top, width, height) => {
+    const rgba = drawing.getImageData(left, top, width, height).data;
+    let rgb = '';
+    for (let i = 0; i < rgba.length; i += 4) rgb += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
+    return btoa(rgb);
+  };
+});
 // Timers the page sets, for the tests: each frame's sleep sets one.
 await context.addInitScript(() => {
   window.vorkTimers = 0;
@@ -92,6 +111,22 @@ const problems = [];
 page.on('pageerror', (error) => problems.push(error.message));
 page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
 await page.goto(`http://127.0.0.1:${server.address().port}/${pageName}`);
+const browserInput = await context.newCDPSession(page);
+
+// Pixels as the page packs them (window.vorkRgb), written to `file`; the
+// answer is their width and height.
+function writeRgb(file, [width, height, rgb]) {
+  fs.writeFileSync(file, Buffer.from(rgb, 'base64'));
+  return `${width} ${height}`;
+}
+
+// The fingers down, by number, where they are in page pixels.
+const fingers = new Map();
+const touch = (type) =>
+  browserInput.send('Input.dispatchTouchEvent', {
+    type,
+    touchPoints: [...fingers].map(([id, at]) => ({ id: Number(id), ...at })),
+  });
 
 const commands = {
   // The time from opening the page to its first picture, in milliseconds.
@@ -102,16 +137,65 @@ const commands = {
   // The canvas's own pixels, the picture as the page last uploaded it,
   // written to `file` as packed RGB; the answer is its width and height.
   async grab(file) {
-    const [width, height, pixels] = await page.evaluate(() => {
-      const canvas = document.getElementById('picture');
-      const rgba = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-      let rgb = '';
-      for (let i = 0; i < rgba.length; i += 4) rgb += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
-      return [canvas.width, canvas.height, btoa(rgb)];
-    });
-    fs.writeFileSync(file, Buffer.from(pixels, 'base64'));
-    return `${width} ${height}`;
+    return writeRgb(
+      file,
+      await page.evaluate(() => {
+        const canvas = document.getElementById('picture');
+        return [canvas.width, canvas.height, window.vorkRgb(canvas.getContext('2d'), 0, 0, canvas.width, canvas.height)];
+      }),
+    );
   },
+  // The table as the emulated screen shows it, in its own pixels, from the
+  // browser's screenshot, decoded by the page.
+  async snap(file) {
+    const png = (await page.screenshot({ scale: 'device' })).toString('base64');
+    return writeRgb(
+      file,
+      await page.evaluate(async (png) => {
+        const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+        const shot = await createImageBitmap(new Blob([bytes], { type: 'image/png' }), { colorSpaceConversion: 'none' });
+        const drawing = new OffscreenCanvas(shot.width, shot.height).getContext('2d');
+        drawing.drawImage(shot, 0, 0);
+        const box = document.getElementById('picture').getBoundingClientRect();
+        const [left, top, width, height] = [box.left, box.top, box.width, box.height].map((v) => Math.round(v * devicePixelRatio));
+        return [width, height, window.vorkRgb(drawing, left, top, width, height)];
+      }, png),
+    );
+  },
+  // A finger, by number, put down or moved to a table pixel (any, off the
+  // table too), through the browser's touch input.
+  async touch(finger, x, y) {
+    const at = await page.evaluate(
+      ([x, y]) => {
+        const canvas = document.getElementById('picture');
+        const box = canvas.getBoundingClientRect();
+        return { x: box.left + (x * box.width) / canvas.width, y: box.top + (y * box.height) / canvas.height };
+      },
+      [Number(x), Number(y)],
+    );
+    const type = fingers.has(finger) ? 'touchMove' : 'touchStart';
+    fingers.set(finger, at);
+    await touch(type);
+  },
+  async lift(finger) {
+    fingers.delete(finger);
+    await touch(fingers.size > 0 ? 'touchMove' : 'touchEnd');
+  },
+  // The emulated screen, turned a quarter.
+  turn: () => page.setViewportSize({ width: page.viewportSize().height, height: page.viewportSize().width }),
+  // The room, and the table's, the caption's and the status line's boxes
+  // (left top right bottom), in screen pixels.
+  layout: () =>
+    page.evaluate(() => {
+      const room = document.documentElement;
+      const boxes = ['picture', 'caption', 'status'].map((id) => {
+        const box = document.getElementById(id).getBoundingClientRect();
+        return [box.left, box.top, box.right, box.bottom];
+      });
+      return [room.clientWidth, room.clientHeight, ...boxes.flat()].map((v) => Math.round(v * devicePixelRatio)).join(' ');
+    }),
+  // Whether the page was zoomed or scrolled: the zoom, and where the view is on the page.
+  view: () => page.evaluate(() => [visualViewport.scale, visualViewport.pageLeft, visualViewport.pageTop].join(' ')),
   // Where the table is on the screen, in screen pixels: left, top, width, height.
   where: () =>
     page.evaluate(() => {

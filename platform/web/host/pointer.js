@@ -3,12 +3,15 @@
 // motion is reported, the game keeps its own pointer inside the area, and
 // this draws it as a cross-hair. The browser gives the lock up on Esc; the
 // game's pointer then stays where it is until a click on the table takes the
-// hold back.
+// hold back. A rally started by a touch holds no lock: a finger is where it
+// touches, and the game keeps that place inside the area itself.
 
 const HoldAgain = 'click to hold the mouse again';
 
 export function createPointer(canvas, crossHair, status, gameWindow) {
   let held = false;
+  // Whether the last press on the table was the mouse's.
+  let byMouse = true;
   // Where locking is refused altogether (a frame without the permission),
   // the pointer's motion still moves the game's pointer inside the area.
   let refused = false;
@@ -65,8 +68,9 @@ export function createPointer(canvas, crossHair, status, gameWindow) {
 
   return {
     relative: () => held && (locked() || refused),
-    retake() {
-      if (held && !locked()) {
+    pressed(mouse) {
+      byMouse = mouse;
+      if (mouse && held && !locked()) {
         lock();
         keepAwake(true);
       }
@@ -79,7 +83,7 @@ export function createPointer(canvas, crossHair, status, gameWindow) {
       pointer_hold() {
         held = true;
         refused = false;
-        lock();
+        if (byMouse) lock();
         keepAwake(true);
       },
       pointer_release: release,

@@ -17,7 +17,7 @@ let memory = null;
 const currentMemory = () => memory;
 
 const game = new Game(ended);
-const gameWindow = createWindow(canvas, document.getElementById('caption'), crossHair, currentMemory);
+const gameWindow = createWindow(canvas, document.getElementById('caption'), status, crossHair, currentMemory);
 const present = createPresent(canvas, currentMemory);
 const pointer = createPointer(canvas, crossHair, status, gameWindow);
 const input = createInput(canvas, pointer, currentMemory);

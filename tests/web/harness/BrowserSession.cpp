@@ -41,6 +41,7 @@ std::string BrowserSession::DefaultSite() {
 
 BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
     : desktop_(desktop),
+      emulated_(!options.Screen.empty()),
       // A driver that died must fail the test with its reason, not kill it.
       ignorePipeErrors_((signal(SIGPIPE, SIG_IGN), true)),
       errorPath_(NewTemporaryFile("vork-browser")),
@@ -48,7 +49,7 @@ BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
       driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--scale", std::to_string(options.DeviceScale),
                                "--size",
                                std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
-                               "--page", options.Page},
+                               "--page", options.Page, "--screen", options.Screen},
                               DriverEnvironment(desktop), errorPath_)) {}
 
 BrowserSession::~BrowserSession() {
@@ -90,8 +91,10 @@ std::string BrowserSession::Ask(const std::string& command, Clock::duration time
 
 double BrowserSession::WaitForTable() { return std::stod(Ask("shown")); }
 
-std::optional<platform::Image> BrowserSession::Grab() {
-    std::istringstream answer(Ask("grab " + grabPath_));
+std::optional<platform::Image> BrowserSession::Grab() { return Pixels("grab"); }
+
+std::optional<platform::Image> BrowserSession::Pixels(const std::string& command) {
+    std::istringstream answer(Ask(command + " " + grabPath_));
     int width = 0;
     int height = 0;
     answer >> width >> height;
@@ -116,7 +119,9 @@ Box BrowserSession::OnScreen() {
     return box;
 }
 
-std::optional<platform::Image> BrowserSession::Shot() { return GrabArea(desktop_.X, desktop_.X.Root(), OnScreen()); }
+std::optional<platform::Image> BrowserSession::Shot() {
+    return emulated_ ? Pixels("snap") : GrabArea(desktop_.X, desktop_.X.Root(), OnScreen());
+}
 
 std::string BrowserSession::Caption() { return Ask("caption"); }
 
@@ -169,5 +174,11 @@ void BrowserSession::PressEscape() {
     desktop_.Input.KeyDown("Escape");
     desktop_.Input.KeyUp("Escape");
 }
+
+void BrowserSession::Touch(int finger, Point at) {
+    Ask("touch " + std::to_string(finger) + " " + std::to_string(at.X) + " " + std::to_string(at.Y));
+}
+
+void BrowserSession::Lift(int finger) { Ask("lift " + std::to_string(finger)); }
 
 }  // namespace vork::testing

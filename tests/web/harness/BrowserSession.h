@@ -15,13 +15,18 @@ namespace vork::testing {
 
 // The game's page in Debian's Chromium on a private desktop, as a player
 // meets it: the browser shows the site from a server of its own, and is
-// driven by tests/web/driver.mjs, one command at a time.
+// driven by tests/web/driver.mjs, one command at a time. Or as a phone or a
+// tablet shows it, emulated by the browser: touch only, and the screen's
+// pixels from the browser rather than the X server.
 class BrowserSession {
 public:
     struct Options {
         int DeviceScale = 1;  // screen pixels per page pixel
         std::string Page = "index.html";
         std::string Site = DefaultSite();
+        // "WxH@R": an emulated touch screen of W x H page pixels, R screen
+        // pixels each; empty for the desktop's.
+        std::string Screen = {};
     };
     explicit BrowserSession(XDesktop& desktop) : BrowserSession(desktop, Options{}) {}
     BrowserSession(XDesktop& desktop, const Options& options);
@@ -65,12 +70,20 @@ public:
     void Click(int button);
     // The browser itself handles Esc.
     void PressEscape();
+
+    // Fingers on an emulated touch screen, by number: put down or moved to
+    // a table pixel (off the table too), or lifted.
+    void Touch(int finger, Point at);
+    void Lift(int finger);
     pid_t DriverPid() const { return driver_.Pid; }
 
 private:
     void FocusBrowser();
+    // The pixels the driver writes for `command`.
+    std::optional<platform::Image> Pixels(const std::string& command);
 
     XDesktop& desktop_;
+    bool emulated_;
     bool ignorePipeErrors_;
     std::string errorPath_;
     std::string grabPath_;
