@@ -1,0 +1,173 @@
+#include "platform/sdl/WaylandPresenter.h"
+
+#include <SDL.h>
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/sdl/PixelBlocks.h"
+
+namespace vork::platform {
+namespace {
+
+// Two are enough when the compositor lets go of a buffer once the next one
+// comes; a third spares a wait on one that keeps it until it has shown that.
+constexpr std::size_t MaxBuffers = 3;
+// The padding byte opaque, as GL drivers leave it: weston's screenshots,
+// for one, take it for alpha.
+constexpr PixelLayout Xrgb8888{16, 8, 0, 0xFF000000};
+constexpr std::uint32_t Black = Xrgb8888.Set;
+
+void NoteShm(void* found, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
+    if (std::strcmp(interface, wl_shm_interface.name) == 0) {
+        *static_cast<wl_shm**>(found) = static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
+    }
+}
+
+void IgnoreRemoval(void*, wl_registry*, std::uint32_t) {}
+
+PixelRect Clipped(const PixelRect& rect, const PixelRect& to) {
+    return {std::max(rect.Left, to.Left), std::max(rect.Top, to.Top), std::min(rect.Right, to.Right),
+            std::min(rect.Bottom, to.Bottom)};
+}
+
+}  // namespace
+
+std::unique_ptr<WaylandPresenter> WaylandPresenter::Create(SDL_Window* window, wl_display* display,
+                                                           wl_surface* surface) {
+    wl_event_queue* queue = wl_display_create_queue(display);
+    auto* onQueue = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(onQueue), queue);
+    wl_registry* registry = wl_display_get_registry(onQueue);
+    wl_proxy_wrapper_destroy(onQueue);
+    wl_shm* shm = nullptr;
+    static const wl_registry_listener listener{NoteShm, IgnoreRemoval};
+    wl_registry_add_listener(registry, &listener, &shm);
+    wl_display_roundtrip_queue(display, queue);
+    wl_registry_destroy(registry);
+    if (shm == nullptr) {
+        wl_event_queue_destroy(queue);
+        return nullptr;
+    }
+    // XRGB8888 is one of the two formats every compositor must take.
+    return std::unique_ptr<WaylandPresenter>(new WaylandPresenter(window, display, surface, queue, shm));
+}
+
+WaylandPresenter::WaylandPresenter(SDL_Window* window, wl_display* display, wl_surface* surface,
+                                   wl_event_queue* queue, wl_shm* shm)
+    : window_(window), display_(display), surface_(surface), queue_(queue), shm_(shm) {}
+
+WaylandPresenter::~WaylandPresenter() {
+    buffers_.clear();
+    wl_shm_destroy(shm_);
+    wl_event_queue_destroy(queue_);
+}
+
+void WaylandPresenter::Present(const Image& picture, bool everything) {
+    // Before the window is shown the compositor has not configured it and
+    // takes no buffer; showing it repaints everything.
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) == 0) {
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSizeInPixels(window_, &width, &height);
+    if (buffers_.empty() || buffers_.front()->Width() != width || buffers_.front()->Height() != height) {
+        Fit(picture, width, height);
+    }
+    if (width < picture.Width() || height < picture.Height()) {
+        return;
+    }
+    const PixelRect whole{0, 0, picture.Width(), picture.Height()};
+    unsentAll_ = unsentAll_ || everything;
+    unsent_.Add(picture.Changes());
+    for (const auto& buffer : buffers_) {
+        if (everything) {
+            buffer->Stale.Add(whole);
+        } else {
+            buffer->Stale.Add(picture.Changes());
+        }
+    }
+    WaylandBuffer* buffer = FreeBuffer();
+    if (buffer == nullptr) {
+        return;  // kept for the next present
+    }
+    Write(*buffer, picture);
+    wl_surface_attach(surface_, buffer->Get(), 0, 0);
+    if (unsentAll_) {
+        wl_surface_damage_buffer(surface_, 0, 0, width, height);
+    } else {
+        for (const PixelRect& rect : unsent_) {
+            DamageRect(Clipped(rect, whole));
+        }
+    }
+    wl_surface_commit(surface_);
+    buffer->HandOver();
+    unsentAll_ = false;
+    unsent_.Clear();
+    // Sent now: a rally's sleep does not flush.
+    wl_display_flush(display_);
+}
+
+void WaylandPresenter::Fit(const Image& picture, int width, int height) {
+    buffers_.clear();
+    scale_ = std::max(1, std::min(width / picture.Width(), height / picture.Height()));
+    left_ = (width - picture.Width() * scale_) / 2;
+    top_ = (height - picture.Height() * scale_) / 2;
+    unsentAll_ = true;
+}
+
+WaylandBuffer* WaylandPresenter::FreeBuffer() {
+    const auto free = [this]() -> WaylandBuffer* {
+        const auto found = std::find_if(buffers_.begin(), buffers_.end(), [](const auto& b) { return !b->Held(); });
+        return found == buffers_.end() ? nullptr : found->get();
+    };
+    // Releases read off the connection by SDL's pump wait in the queue.
+    wl_display_dispatch_queue_pending(display_, queue_);
+    if (WaylandBuffer* buffer = free()) {
+        return buffer;
+    }
+    if (buffers_.size() < MaxBuffers) {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSizeInPixels(window_, &width, &height);
+        if (auto made = WaylandBuffer::Create(shm_, width, height)) {
+            buffers_.push_back(std::move(made));
+            return buffers_.back().get();
+        }
+    }
+    if (wl_display_roundtrip_queue(display_, queue_) < 0) {
+        return nullptr;
+    }
+    return free();
+}
+
+void WaylandPresenter::Write(WaylandBuffer& buffer, const Image& picture) const {
+    const PixelRect whole{0, 0, picture.Width(), picture.Height()};
+    if (buffer.Blank) {
+        std::fill_n(buffer.Pixels(), static_cast<std::size_t>(buffer.Width()) * buffer.Height(), Black);
+        buffer.Stale.Clear();
+        buffer.Stale.Add(whole);
+        buffer.Blank = false;
+    }
+    const std::ptrdiff_t stride = buffer.Width();
+    for (const PixelRect& stale : buffer.Stale) {
+        const PixelRect rect = Clipped(stale, whole);
+        for (int y = rect.Top; y < rect.Bottom; ++y) {
+            std::uint32_t* line = buffer.Pixels() + (top_ + static_cast<std::ptrdiff_t>(y) * scale_) * stride + left_;
+            WriteBlocks(picture.Row(y), rect.Left, rect.Right, line, stride, scale_, Xrgb8888);
+        }
+    }
+    buffer.Stale.Clear();
+}
+
+void WaylandPresenter::DamageRect(const PixelRect& rect) const {
+    if (rect.Empty()) {
+        return;
+    }
+    wl_surface_damage_buffer(surface_, left_ + rect.Left * scale_, top_ + rect.Top * scale_, rect.Width() * scale_,
+                             rect.Height() * scale_);
+}
+
+}  // namespace vork::platform
