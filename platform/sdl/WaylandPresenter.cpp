@@ -12,7 +12,8 @@ namespace vork::platform {
 namespace {
 
 // Two are enough when the compositor lets go of a buffer once the next one
-// comes; a third spares a wait on one that keeps it until it has shown that.
+// comes; a third, made only where it does not, spares waiting for it.
+constexpr std::size_t EnoughBuffers = 2;
 constexpr std::size_t MaxBuffers = 3;
 // The padding byte opaque, as GL drivers leave it: weston's screenshots,
 // for one, take it for alpha.
@@ -123,24 +124,32 @@ WaylandBuffer* WaylandPresenter::FreeBuffer() {
         const auto found = std::find_if(buffers_.begin(), buffers_.end(), [](const auto& b) { return !b->Held(); });
         return found == buffers_.end() ? nullptr : found->get();
     };
-    // Releases read off the connection by SDL's pump wait in the queue.
-    wl_display_dispatch_queue_pending(display_, queue_);
-    if (WaylandBuffer* buffer = free()) {
-        return buffer;
-    }
-    if (buffers_.size() < MaxBuffers) {
+    const auto made = [this]() -> WaylandBuffer* {
         int width = 0;
         int height = 0;
         SDL_GetWindowSizeInPixels(window_, &width, &height);
-        if (auto made = WaylandBuffer::Create(shm_, width, height)) {
-            buffers_.push_back(std::move(made));
-            return buffers_.back().get();
+        auto buffer = WaylandBuffer::Create(shm_, width, height);
+        if (!buffer) {
+            return nullptr;
         }
+        buffers_.push_back(std::move(buffer));
+        return buffers_.back().get();
+    };
+    // Releases read off the connection by SDL's pump wait in the queue.
+    wl_display_dispatch_queue_pending(display_, queue_);
+    WaylandBuffer* buffer = free();
+    if (buffer == nullptr && buffers_.size() < EnoughBuffers) {
+        buffer = made();
     }
-    if (wl_display_roundtrip_queue(display_, queue_) < 0) {
-        return nullptr;
+    // The compositor lets go of the last buffer but one as soon as it has
+    // the last: a round trip brings that news.
+    if (buffer == nullptr && wl_display_roundtrip_queue(display_, queue_) >= 0) {
+        buffer = free();
     }
-    return free();
+    if (buffer == nullptr && buffers_.size() < MaxBuffers) {
+        buffer = made();
+    }
+    return buffer;
 }
 
 void WaylandPresenter::Write(WaylandBuffer& buffer, const Image& picture) const {
