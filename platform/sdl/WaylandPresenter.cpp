@@ -20,9 +20,24 @@ constexpr std::size_t MaxBuffers = 3;
 constexpr PixelLayout Xrgb8888{16, 8, 0, 0xFF000000};
 constexpr std::uint32_t Black = Xrgb8888.Set;
 
-void NoteShm(void* found, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
+// What the compositor offers: its shared memory, and whether in our format.
+struct Offer {
+    wl_shm* Shm = nullptr;
+    bool Xrgb8888 = false;
+};
+
+void NoteFormat(void* offer, wl_shm*, std::uint32_t format) {
+    if (offer != nullptr) {
+        static_cast<Offer*>(offer)->Xrgb8888 |= format == WL_SHM_FORMAT_XRGB8888;
+    }
+}
+
+void NoteShm(void* offer, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t) {
     if (std::strcmp(interface, wl_shm_interface.name) == 0) {
-        *static_cast<wl_shm**>(found) = static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
+        auto& found = *static_cast<Offer*>(offer);
+        found.Shm = static_cast<wl_shm*>(wl_registry_bind(registry, name, &wl_shm_interface, 1));
+        static const wl_shm_listener listener{NoteFormat};
+        wl_shm_add_listener(found.Shm, &listener, offer);
     }
 }
 
@@ -42,17 +57,25 @@ std::unique_ptr<WaylandPresenter> WaylandPresenter::Create(SDL_Window* window, w
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(onQueue), queue);
     wl_registry* registry = wl_display_get_registry(onQueue);
     wl_proxy_wrapper_destroy(onQueue);
-    wl_shm* shm = nullptr;
+    Offer offer;
     static const wl_registry_listener listener{NoteShm, IgnoreRemoval};
-    wl_registry_add_listener(registry, &listener, &shm);
+    wl_registry_add_listener(registry, &listener, &offer);
+    // The globals, then the formats of the shared memory bound meanwhile.
+    wl_display_roundtrip_queue(display, queue);
     wl_display_roundtrip_queue(display, queue);
     wl_registry_destroy(registry);
-    if (shm == nullptr) {
+    if (offer.Shm != nullptr) {
+        wl_shm_set_user_data(offer.Shm, nullptr);  // the offer goes with this call
+    }
+    // Every compositor must take XRGB8888; one that does not gets GL.
+    if (!offer.Xrgb8888) {
+        if (offer.Shm != nullptr) {
+            wl_shm_destroy(offer.Shm);
+        }
         wl_event_queue_destroy(queue);
         return nullptr;
     }
-    // XRGB8888 is one of the two formats every compositor must take.
-    return std::unique_ptr<WaylandPresenter>(new WaylandPresenter(window, display, surface, queue, shm));
+    return std::unique_ptr<WaylandPresenter>(new WaylandPresenter(window, display, surface, queue, offer.Shm));
 }
 
 WaylandPresenter::WaylandPresenter(SDL_Window* window, wl_display* display, wl_surface* surface,

@@ -22,7 +22,7 @@ namespace vork::platform {
 // largest whole factor that fits, centred, black around it.
 class WaylandPresenter final : public Presenter {
 public:
-    // nullptr when the compositor offers no shared memory.
+    // nullptr when the compositor offers no shared memory in XRGB8888.
     static std::unique_ptr<WaylandPresenter> Create(SDL_Window* window, wl_display* display, wl_surface* surface);
     ~WaylandPresenter() override;
 
