@@ -17,10 +17,8 @@ ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
 "$root/scripts/build.sh" "$root/build-sanitize" -DVORK_SANITIZE=address,undefined -DVORK_BUILD_BENCH=OFF
 LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j"$(nproc)" -LE wayland
-# On Wayland the libraries SDL loads (libdecor and its cairo plugin,
-# fontconfig, Mesa's software GL, which unloads before the leak check can name
-# it) leave dozens of allocations behind at exit: there the game is checked
-# for memory errors and undefined behaviour, not for leaks. The code it runs
-# is the X11 run's but for the wait on the Wayland connection and the renderer.
+# On Wayland the libraries SDL loads (libdecor and its cairo plugin, with
+# pango and fontconfig) leave dozens of allocations behind at exit: there the
+# game is checked for memory errors and undefined behaviour, not for leaks.
 ASAN_OPTIONS=detect_leaks=0 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j"$(nproc)" -L wayland

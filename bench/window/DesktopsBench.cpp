@@ -1,6 +1,7 @@
 // The game in a rally on the desktops players have: X11 and Wayland (weston
-// nested on Xvfb), at scale 1 and 2. For each, the game's resident memory at
-// its peak and its share of a core while a rally runs.
+// nested on Xvfb), at scale 1 and 2, side by side: a fresh game on each in
+// turn, in alternating rounds. For each, the game's resident memory at its
+// peak and its share of a core while a rally runs, and Wayland's over X11's.
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -19,6 +20,7 @@ namespace {
 
 using namespace vork::testing;
 
+constexpr int Rounds = 3;
 constexpr int Intervals = 5;
 constexpr int MaxTries = 40;
 
@@ -77,21 +79,49 @@ std::optional<Figures> OnWayland(int scale) {
     return MeasureRally(game.Process().Pid(), [&] { game.ClickToPlay(); });
 }
 
+struct Series {
+    std::vector<double> Shares;
+    std::vector<double> PeaksMiB;
+};
+
+void Print(const char* desktop, int scale, const Series& series) {
+    std::printf("%-26s scale %d: %5.2f %% of a core (runs:", desktop, scale, Median(series.Shares));
+    for (const double share : series.Shares) {
+        std::printf(" %.2f", share);
+    }
+    std::printf("), %5.1f MiB\n", Median(series.PeaksMiB));
+}
+
 int Run() {
-    std::printf("a rally, medians of %d one-second intervals   processor    peak resident (VmHWM)\n", Intervals);
+    std::printf("a rally, medians of %d rounds of %d one-second intervals: processor, peak resident (VmHWM)\n", Rounds,
+                Intervals);
     int failures = 0;
     for (const int scale : {1, 2}) {
-        for (const bool wayland : {false, true}) {
-            const auto figures = wayland ? OnWayland(scale) : OnX11(scale);
-            const char* desktop = wayland ? "Wayland (weston, pixman)" : "X11 (Xvfb)";
-            if (!figures) {
-                std::printf("%-26s scale %d: not measured\n", desktop, scale);
-                ++failures;
-                continue;
+        Series x11;
+        Series wayland;
+        for (int round = 0; round < Rounds; ++round) {
+            for (const bool onWayland : {false, true}) {
+                const auto figures = onWayland ? OnWayland(scale) : OnX11(scale);
+                if (!figures) {
+                    ++failures;
+                    continue;
+                }
+                Series& series = onWayland ? wayland : x11;
+                series.Shares.push_back(figures->SharePercent);
+                series.PeaksMiB.push_back(static_cast<double>(figures->PeakResidentKb) / 1024);
             }
-            std::printf("%-26s scale %d:              %5.2f %% of a core  %6.1f MiB\n", desktop, scale,
-                        figures->SharePercent, static_cast<double>(figures->PeakResidentKb) / 1024);
         }
+        if (x11.Shares.empty() || wayland.Shares.empty()) {
+            std::printf("scale %d: not measured\n", scale);
+            continue;
+        }
+        Print("X11 (Xvfb)", scale, x11);
+        Print("Wayland (weston, pixman)", scale, wayland);
+        std::printf("%-26s scale %d: processor %.2f, resident %.2f\n", "Wayland / X11", scale,
+                    Median(wayland.Shares) / Median(x11.Shares), Median(wayland.PeaksMiB) / Median(x11.PeaksMiB));
+    }
+    if (failures > 0) {
+        std::printf("%d runs not measured\n", failures);
     }
     return failures == 0 ? 0 : 1;
 }

@@ -20,8 +20,9 @@ public:
 };
 
 // The window system's own way of showing the picture, written straight into
-// the window (on X11 with XPutImage, on Windows with GDI through SDL's window
-// surface); nullptr where there is none. Each system's file says it.
+// the window (on X11 with XPutImage, on Wayland in buffers of shared memory,
+// on Windows with GDI through SDL's window surface); nullptr where there is
+// none. Each system's file says it.
 std::unique_ptr<Presenter> DirectPresenterFor(SDL_Window* window, const WindowSystem& system, int width, int height,
                                               int scale);
 

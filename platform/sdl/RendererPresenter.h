@@ -10,8 +10,9 @@ struct SDL_Texture;
 
 namespace vork::platform {
 
-// Shows the picture through an SDL renderer and a streaming texture: the
-// way on Wayland and wherever the window cannot be written to directly.
+// Shows the picture through an SDL renderer and a streaming texture:
+// wherever the window cannot be written to directly (on Wayland, where the
+// compositor offers no shared memory; SDL then remakes the window for GL).
 class RendererPresenter final : public Presenter {
 public:
     RendererPresenter(SDL_Window* window, int width, int height);

@@ -93,6 +93,7 @@ void SdlPlatform::Dispatch(const SDL_Event& event) {
     switch (event.window.event) {
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:  // on Wayland, also a new output scale
             repaint_ = true;
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:

@@ -30,10 +30,11 @@ SdlSession::SdlSession() {
         SDL_Quit();
         throw std::runtime_error("no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?)");
     }
-    // On X11 the picture is written into the window directly; should that
-    // ever be impossible, SDL's software renderer still beats its default
-    // route through OpenGL, which costs ten times the memory. On Wayland
-    // SDL picks the renderer.
+    // On X11 and Wayland the picture is written into the window directly;
+    // should that ever be impossible on X11, SDL's software renderer still
+    // beats its default route through OpenGL, which costs ten times the
+    // memory. On Wayland SDL's renderer needs GL (shared memory failing, so
+    // would the software renderer), so there SDL picks it.
     if (driver == "x11") {
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");

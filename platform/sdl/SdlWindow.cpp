@@ -19,8 +19,7 @@ SdlWindow::SdlWindow(int clientWidth, int clientHeight, std::string_view caption
     // Not resizable: SDL then sets the minimum and maximum size hints to the size.
     // High-DPI: on Wayland the compositor then asks for buffers at its
     // output scale instead of stretching, and blurring, a small one.
-    window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, clientWidth,
-                                   clientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI));
+    window_.reset(Create(title.c_str(), clientWidth, clientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI));
     if (!window_) {
         throw std::runtime_error(std::string("cannot create the window: ") + SDL_GetError());
     }

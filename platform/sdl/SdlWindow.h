@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -31,6 +32,8 @@ private:
     struct Destroy {
         void operator()(SDL_Window* window) const;
     };
+    // SDL_CreateWindow, with the window system's own needs.
+    static SDL_Window* Create(const char* title, int width, int height, std::uint32_t flags);
     // The window system's own part: the scale of a dense screen, the
     // frame's buttons, the icon. Each system's file says it.
     void FitToDesktop(int clientWidth, int clientHeight, const Image& icon);

@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlWindow.h"
 
+#include <SDL.h>
 #include <windows.h>
 
 namespace vork::platform {
@@ -20,6 +21,10 @@ void SetIcon(HWND window, WPARAM which, int metric, UINT dpi) {
 }
 
 }  // namespace
+
+SDL_Window* SdlWindow::Create(const char* title, int width, int height, std::uint32_t flags) {
+    return SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height, flags);
+}
 
 // The game is aware of each monitor's density (SdlSession), so Windows
 // leaves the scaling to it: the monitor's whole scale, as on X11.

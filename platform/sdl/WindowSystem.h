@@ -2,6 +2,7 @@
 
 struct SDL_Window;
 struct wl_display;
+struct wl_surface;
 typedef struct _XDisplay Display;
 
 namespace vork::platform {
@@ -13,6 +14,7 @@ struct WindowSystem {
     Display* X11Display = nullptr;
     unsigned long X11Window = 0;
     wl_display* WaylandDisplay = nullptr;
+    wl_surface* WaylandSurface = nullptr;
     void* WindowsHwnd = nullptr;
 };
 

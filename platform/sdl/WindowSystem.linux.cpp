@@ -14,7 +14,7 @@ WindowSystem WindowSystemOf(SDL_Window* window) {
         case SDL_SYSWM_X11:
             return {WindowSystem::X11, info.info.x11.display, info.info.x11.window, nullptr};
         case SDL_SYSWM_WAYLAND:
-            return {WindowSystem::Wayland, nullptr, 0, info.info.wl.display};
+            return {WindowSystem::Wayland, nullptr, 0, info.info.wl.display, info.info.wl.surface};
         default:
             return {};
     }

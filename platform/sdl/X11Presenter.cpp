@@ -63,16 +63,17 @@ std::unique_ptr<X11Presenter> X11Presenter::Create(Display* display, unsigned lo
     // The pixels are written as native 32-bit words; Xlib swaps them for a
     // server of the other byte order.
     image->byte_order = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
-    return std::unique_ptr<X11Presenter>(new X11Presenter(display, window, width, height, scale, image, shifts));
+    return std::unique_ptr<X11Presenter>(
+        new X11Presenter(display, window, width, height, scale, image, {shifts[0], shifts[1], shifts[2], 0}));
 }
 
 X11Presenter::X11Presenter(Display* display, unsigned long window, int width, int height, int scale, XImage* image,
-                           const int shifts[3])
+                           PixelLayout layout)
     : display_(display),
       window_(window),
       gc_(XCreateGC(display, window, 0, nullptr)),
       scale_(scale),
-      shifts_{shifts[0], shifts[1], shifts[2]},
+      layout_(layout),
       shown_(width, height),
       image_(image),
       changed_(static_cast<std::size_t>(height), Span{0, 0}) {}
@@ -140,15 +141,7 @@ X11Presenter::Span X11Presenter::Update(const Image& picture, int y, Span span) 
 void X11Presenter::Convert(const Rgb* pixels, int y, Span span) {
     const int stride = shown_.Width() * scale_;
     auto* screen = reinterpret_cast<std::uint32_t*>(image_->data) + static_cast<std::ptrdiff_t>(y) * scale_ * stride;
-    for (int x = span.Left; x < span.Right; ++x) {
-        const Rgb c = pixels[x];
-        const std::uint32_t pixel = std::uint32_t{c.R} << shifts_[0] | std::uint32_t{c.G} << shifts_[1] |
-                                    std::uint32_t{c.B} << shifts_[2];
-        std::uint32_t* block = screen + static_cast<std::ptrdiff_t>(x) * scale_;
-        for (int dy = 0; dy < scale_; ++dy) {
-            std::fill_n(block + static_cast<std::ptrdiff_t>(dy) * stride, scale_, pixel);
-        }
-    }
+    WriteBlocks(pixels, span.Left, span.Right, screen, stride, scale_, layout_);
 }
 
 void X11Presenter::Send(int left, int top, int right, int bottom) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/sdl/PixelBlocks.h"
 #include "platform/sdl/Presenter.h"
 
 typedef struct _XDisplay Display;
@@ -42,7 +43,7 @@ private:
         }
     };
     X11Presenter(Display* display, unsigned long window, int width, int height, int scale, _XImage* image,
-                 const int shifts[3]);
+                 PixelLayout layout);
     // Brings `span` of row `y` on the screen's copy up to the picture;
     // returns the columns that differed.
     Span Update(const Image& picture, int y, Span span);
@@ -53,7 +54,7 @@ private:
     unsigned long window_;
     GC gc_;
     int scale_;
-    int shifts_[3];
+    PixelLayout layout_;
     // What the window shows: as the picture had it, to find changes with a
     // fast compare, and in the server's format, to send them from.
     Image shown_;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 
 namespace vork::testing {
@@ -15,6 +16,19 @@ std::optional<long> PeakResidentKb(pid_t pid) {
         }
     }
     return std::nullopt;
+}
+
+std::vector<std::string> MappedFiles(pid_t pid) {
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    std::set<std::string> files;
+    std::string line;
+    while (std::getline(maps, line)) {
+        // The path, if any, is the sixth field and the only one starting with '/'.
+        if (const auto path = line.find(" /"); path != std::string::npos) {
+            files.insert(line.substr(path + 1));
+        }
+    }
+    return {files.begin(), files.end()};
 }
 
 std::optional<ThreadTotals> TotalsOfThreads(pid_t pid) {

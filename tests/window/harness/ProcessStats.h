@@ -4,11 +4,16 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vork::testing {
 
 // The most resident memory the process has had (VmHWM), in KiB.
 std::optional<long> PeakResidentKb(pid_t pid);
+
+// The files the process has mapped (its libraries among them), each once.
+std::vector<std::string> MappedFiles(pid_t pid);
 
 // What all of a process's threads have used so far, to the nanosecond as
 // the scheduler counts it: fine enough for programs that use 1% of a core.

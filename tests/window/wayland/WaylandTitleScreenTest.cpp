@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "tests/window/PictureAssertions.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/OtherWindow.h"
+#include "tests/window/harness/ProcessStats.h"
 #include "tests/window/harness/Screenshot.h"
 #include "tests/window/wayland/WaylandTest.h"
 
@@ -23,6 +25,18 @@ TEST_F(WaylandTitleScreen, ShowsTheTitlePixelForPixelInAClientAreaOfItsSize) {
     EXPECT_EQ(game.Client().Area.Width(), GameFacts::ClientWidth);
     EXPECT_EQ(game.Client().Area.Height(), GameFacts::ClientHeight);
     EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 2s));
+}
+
+// The picture reaches the compositor in shared memory: no GL driver (Mesa's
+// software one costs a hundred megabytes) is loaded just to copy it.
+TEST_F(WaylandTitleScreen, ShowsTheTitleWithoutLoadingGl) {
+    ASSERT_TRUE(game.WaitForPicture(TitlePicture(), 2s));
+    for (const std::string& file : MappedFiles(game.Process().Pid())) {
+        const std::string name = file.substr(file.rfind('/') + 1);
+        for (const char* gl : {"libGL", "libEGL", "_dri.so", "libLLVM", "libvulkan"}) {
+            EXPECT_EQ(name.find(gl), std::string::npos) << "the game has mapped " << file;
+        }
+    }
 }
 
 // weston draws no decorations: the title bar is the game's own (libdecor's),
