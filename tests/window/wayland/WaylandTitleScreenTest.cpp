@@ -7,7 +7,6 @@
 #include "tests/window/PictureAssertions.h"
 #include "tests/window/harness/ExpectedPictures.h"
 #include "tests/window/harness/OtherWindow.h"
-#include "tests/window/harness/Screenshot.h"
 #include "tests/window/wayland/WaylandTest.h"
 
 namespace vork::testing {
@@ -15,11 +14,15 @@ namespace {
 
 using WaylandTitleScreen = WaylandTest;
 
-TEST_F(WaylandTitleScreen, ShowsTheTitlePixelForPixelInAClientAreaOfItsSize) {
-    const auto name = NameOfToplevel(game.Client());
-    ASSERT_TRUE(name) << game.Client().Label;
-    EXPECT_EQ(name->Title, GameFacts::TitleCaption);
-    EXPECT_EQ(name->AppId, GameFacts::AppId) << "desktops match it to the desktop entry for the icon";
+// On the compositors that give pictures (Mutter gives none without a
+// screen cast service); only weston's scene graph says the window's name.
+TEST_P(WaylandTitleScreen, ShowsTheTitlePixelForPixelInAClientAreaOfItsSize) {
+    if (compositor == Compositor::Weston) {
+        const auto name = NameOfToplevel(game.Client());
+        ASSERT_TRUE(name) << game.Client().Label;
+        EXPECT_EQ(name->Title, GameFacts::TitleCaption);
+        EXPECT_EQ(name->AppId, GameFacts::AppId) << "desktops match it to the desktop entry for the icon";
+    }
     EXPECT_EQ(game.Client().Area.Width(), GameFacts::ClientWidth);
     EXPECT_EQ(game.Client().Area.Height(), GameFacts::ClientHeight);
     EXPECT_TRUE(ComesToShow([this] { return game.Grab(); }, TitlePicture(), 2s));
@@ -34,7 +37,12 @@ bool LooksDrawn(const platform::Image& strip) {
            std::count(pixels.begin(), pixels.end(), pixels.front()) < static_cast<std::ptrdiff_t>(pixels.size());
 }
 
-TEST_F(WaylandTitleScreen, ShowsItsTitleBarWhileIdle) {
+INSTANTIATE_TEST_SUITE_P(On, WaylandTitleScreen, ::testing::Values(Compositor::Weston, Compositor::KWin),
+                         CompositorName);
+
+using WaylandTitleBar = WaylandTest;
+
+TEST_P(WaylandTitleBar, ShowsItsTitleBarWhileIdle) {
     ASSERT_TRUE(game.WaitForPicture(TitlePicture(), 2s));
     const auto bar = game.TitleBar();
     ASSERT_TRUE(bar) << "no decoration just above the client area";
@@ -44,8 +52,8 @@ TEST_F(WaylandTitleScreen, ShowsItsTitleBarWhileIdle) {
     const auto barDrawn = [&] {
         return WaitUntil(
             [&] {
-                const auto shot = TakeScreenshot(desktop.Weston);
-                return shot && LooksDrawn(Crop(*shot, bar->Area));
+                const auto shot = desktop->Capture(bar->Area);
+                return shot && LooksDrawn(*shot);
             },
             2s);
     };
@@ -53,7 +61,7 @@ TEST_F(WaylandTitleScreen, ShowsItsTitleBarWhileIdle) {
 
     // Losing and regaining the focus redraws the decorations while the game
     // itself has nothing new to show.
-    OtherWindow other(desktop.Weston);
+    OtherWindow other(dynamic_cast<WestonDesktop&>(*desktop).Weston);
     ASSERT_TRUE(other.WaitUntilShown()) << "weston-simple-shm did not open";
     ASSERT_TRUE(other.Close());
     // Time for the game to take the focus back and answer it, so a bar about
@@ -62,6 +70,8 @@ TEST_F(WaylandTitleScreen, ShowsItsTitleBarWhileIdle) {
     EXPECT_TRUE(barDrawn()) << "after another window came and went, the title bar at " << bar->Area
                             << " is not drawn";
 }
+
+INSTANTIATE_TEST_SUITE_P(On, WaylandTitleBar, ::testing::Values(Compositor::Weston), CompositorName);
 
 }  // namespace
 }  // namespace vork::testing
