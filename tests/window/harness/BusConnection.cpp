@@ -39,23 +39,10 @@ BusMessage BusConnection::NewCall(const char* service, const std::string& path, 
 }
 
 BusMessage BusConnection::Call(const BusMessage& call, int timeoutMs) {
-    return Call(call, [] {}, timeoutMs);
-}
-
-BusMessage BusConnection::Call(const BusMessage& call, const std::function<void()>& meanwhile, int timeoutMs) {
-    const std::string method = dbus_message_get_member(call.get());
-    DBusPendingCall* pending = nullptr;
-    if (!dbus_connection_send_with_reply(connection_, call.get(), &pending, timeoutMs) || pending == nullptr) {
-        throw std::runtime_error(method + " could not be sent");
-    }
-    dbus_connection_flush(connection_);
-    meanwhile();
-    dbus_pending_call_block(pending);
-    BusMessage reply(dbus_pending_call_steal_reply(pending));
-    dbus_pending_call_unref(pending);
     Error error;
-    if (!reply || dbus_set_error_from_message(&error.error, reply.get())) {
-        throw std::runtime_error(method + " failed: " + (reply ? error.Text() : std::string("no reply")));
+    BusMessage reply(dbus_connection_send_with_reply_and_block(connection_, call.get(), timeoutMs, &error.error));
+    if (!reply) {
+        throw std::runtime_error(std::string(dbus_message_get_member(call.get())) + " failed: " + error.Text());
     }
     return reply;
 }

@@ -2,7 +2,6 @@
 
 #include <dbus/dbus.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,8 +26,6 @@ public:
                               const char* method);
     // Sends `call` and waits for its reply; throws with the error if it fails.
     BusMessage Call(const BusMessage& call, int timeoutMs = 5000);
-    // The same, doing `meanwhile` between sending and waiting.
-    BusMessage Call(const BusMessage& call, const std::function<void()>& meanwhile, int timeoutMs = 5000);
 
 private:
     DBusConnection* connection_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -18,6 +19,21 @@ std::string CopyOfKWin(const PrivateFolder& folder) {
     const std::string copy = folder.Inside("kwin_wayland");
     std::filesystem::copy_file("/usr/bin/kwin_wayland", copy);
     return copy;
+}
+
+// KWin lets a program take screenshots if a desktop entry that starts it
+// names the service: one for this test program, among KWin's data.
+std::string DataWithEntryForThisProgram(const PrivateFolder& folder) {
+    const std::string data = folder.Inside("data");
+    std::filesystem::create_directories(data + "/applications");
+    std::ofstream(data + "/applications/vork-tests.desktop")
+        << "[Desktop Entry]\n"
+        << "Type=Application\n"
+        << "Name=vorK tests\n"
+        << "Exec=" << std::filesystem::read_symlink("/proc/self/exe").string() << "\n"
+        << "NoDisplay=true\n"
+        << "X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2\n";
+    return "XDG_DATA_DIRS=" + data + ":/usr/local/share:/usr/share";
 }
 
 std::vector<std::string> KWinCommand(const PrivateFolder& binary) {
@@ -96,7 +112,7 @@ std::optional<std::vector<unsigned char>> ReadToEnd(int fd) {
 
 KWinDesktop::KWinDesktop()
     : binary_("vork-kwin-binary"),
-      kwin_("kwin", KWinCommand(binary_), {"KWIN_WAYLAND_NO_PERMISSION_CHECKS=1"}),
+      kwin_("kwin", KWinCommand(binary_), {"KWIN_WAYLAND_NO_PERMISSION_CHECKS=1", DataWithEntryForThisProgram(binary_)}),
       bus_(kwin_.Bus().Address()),
       pointer_(kwin_.SocketPath()) {}
 
@@ -119,20 +135,20 @@ std::optional<platform::Image> KWinDesktop::Capture(const Box& area) {
     dbus_message_iter_append_basic(&arguments, DBUS_TYPE_UINT32, &height);
     AppendOptions(&arguments);
     dbus_message_iter_append_basic(&arguments, DBUS_TYPE_UNIX_FD, &pipe[1]);
-    // KWin writes the pixels after its reply, and they overfill a pipe:
-    // read them as they come, then take the reply.
-    std::optional<std::vector<unsigned char>> data;
+    // KWin writes the pixels after its reply, from a thread of its own, and
+    // closes the pipe at the end; the call's copy of the pipe must go first.
     BusMessage reply;
     try {
-        reply = bus_.Call(call, [&] {
-            close(pipe[1]);
-            data = ReadToEnd(pipe[0]);
-        });
+        reply = bus_.Call(call);
     } catch (const std::runtime_error&) {
-        close(pipe[0]);
+    }
+    call.reset();
+    close(pipe[1]);
+    const auto data = reply ? ReadToEnd(pipe[0]) : std::nullopt;
+    close(pipe[0]);
+    if (!data) {
         return std::nullopt;
     }
-    close(pipe[0]);
     const auto shotWidth = Field(reply.get(), "width");
     const auto shotHeight = Field(reply.get(), "height");
     const auto stride = Field(reply.get(), "stride");
@@ -141,7 +157,7 @@ std::optional<platform::Image> KWinDesktop::Capture(const Box& area) {
     // in memory.
     constexpr std::uint32_t Rgb32 = 4;
     constexpr std::uint32_t Argb32Premultiplied = 6;
-    if (!data || !shotWidth || !shotHeight || !stride || !format ||
+    if (!shotWidth || !shotHeight || !stride || !format ||
         (*format != Rgb32 && *format != Argb32Premultiplied) ||
         data->size() < static_cast<std::size_t>(*stride) * *shotHeight) {
         return std::nullopt;
