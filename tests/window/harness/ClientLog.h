@@ -35,6 +35,8 @@ public:
     std::optional<Place> Pointer() const;
     // How many positions on the window's surface have been reported so far.
     int PointerReports() const { return reports_; }
+    // The title the game last gave its window ("vorK", or the score).
+    const std::string& Title() const { return title_; }
     // The size of the picture last put on the window's surface, in buffer pixels.
     std::optional<std::pair<int, int>> PictureSize() const { return size_; }
     // Whether the game has asked for a hold of the pointer.
@@ -50,6 +52,7 @@ private:
     std::string partial_;
     std::map<std::string, std::string> xdgSurfaceOf_;  // xdg_surface -> wl_surface
     std::string window_;                               // "wl_surface@29"
+    std::string title_;
     std::map<std::string, std::string> pointerOn_;     // wl_pointer -> the surface it is on
     std::map<std::string, std::pair<int, int>> bufferSize_;  // wl_buffer -> its width and height
     std::optional<std::pair<int, int>> size_;
