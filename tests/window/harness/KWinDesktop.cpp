@@ -116,6 +116,17 @@ KWinDesktop::KWinDesktop()
       bus_(kwin_.Bus().Address()),
       pointer_(kwin_.SocketPath()) {}
 
+void KWinDesktop::CloseActiveWindow(const Box&) {
+    const std::string script = binary_.Inside("close.js");
+    std::ofstream(script) << "workspace.activeClient.closeWindow();\n";
+    const char* path = script.c_str();
+    const char* name = "vork-close";
+    const BusMessage load = BusConnection::NewCall("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting", "loadScript");
+    dbus_message_append_args(load.get(), DBUS_TYPE_STRING, &path, DBUS_TYPE_STRING, &name, DBUS_TYPE_INVALID);
+    bus_.Call(load);
+    bus_.Call(BusConnection::NewCall("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting", "start"));
+}
+
 std::optional<platform::Image> KWinDesktop::Capture(const Box& area) {
     int pipe[2];
     if (pipe2(pipe, O_CLOEXEC) != 0) {

@@ -42,6 +42,9 @@ public:
     DesktopPointer& Pointer() override { return pointer_; }
     // Through its screenshot service.
     std::optional<platform::Image> Capture(const Box& area) override;
+    // KWin draws the title bars, but none here (its breeze decoration is not
+    // installed): through its scripting service instead.
+    void CloseActiveWindow(const Box& client) override;
 
 private:
     PrivateFolder binary_;

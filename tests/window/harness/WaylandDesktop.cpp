@@ -18,6 +18,12 @@ std::ostream& operator<<(std::ostream& out, Compositor compositor) {
     return out;
 }
 
+void WaylandDesktop::CloseActiveWindow(const Box& client) {
+    // The buttons are 32 pixels wide in a bar 24 high, the close box last.
+    Pointer().PlaceAt({client.Right - 16, client.Top - 12});
+    Pointer().Click(1);
+}
+
 std::unique_ptr<WaylandDesktop> StartDesktop(Compositor compositor) {
     switch (compositor) {
         case Compositor::Weston:

@@ -36,6 +36,10 @@ public:
     // gives no pictures or this one failed.
     virtual std::optional<platform::Image> Capture(const Box& area) = 0;
     virtual bool GivesPictures() const { return true; }
+    // Asks the active window, whose client area lies at `client`, to close
+    // as a user would: by default with its title bar's close button as
+    // libdecor's cairo plugin draws it, where the compositor draws none.
+    virtual void CloseActiveWindow(const Box& client);
     // Device pixels per output pixel.
     virtual int Scale() const { return 1; }
 };

@@ -26,6 +26,11 @@ TEST_P(WaylandGameEnds, TerminationSignalOnTheIdleTitleEndsItQuietly) {
     ExpectQuietEnd(game, "SIGTERM");
 }
 
+TEST_P(WaylandGameEnds, CloseRequestOnTheIdleTitleEndsItQuietly) {
+    desktop->CloseActiveWindow(game.Client().Area);
+    ExpectQuietEnd(game, "the close request");
+}
+
 INSTANTIATE_TEST_SUITE_P(On, WaylandGameEnds, ::testing::ValuesIn(AllCompositors), CompositorName);
 
 }  // namespace
