@@ -86,9 +86,13 @@ void ClientLog::Take(std::string_view line) {
         xdgSurfaceOf_[Unnamed(arguments[0])] = arguments[1];
     } else if (Is(*message, "xdg_surface", "get_toplevel") && window_.empty()) {
         window_ = xdgSurfaceOf_[message->Object];
-    } else if (Is(*message, "xdg_toplevel", "set_title") && arguments.size() == 1 &&
-               arguments[0].size() >= 2) {
-        title_ = arguments[0].substr(1, arguments[0].size() - 2);
+    } else if (Is(*message, "xdg_toplevel", "set_title")) {
+        // The whole quoted text, commas and all.
+        const std::size_t open = line.find("(\"");
+        const std::size_t close = line.rfind("\")");
+        if (open != std::string_view::npos && close != std::string_view::npos && close >= open + 2) {
+            title_ = line.substr(open + 2, close - open - 2);
+        }
     } else if (Is(*message, "wl_shm_pool", "create_buffer") && arguments.size() == 6) {
         bufferSize_[Unnamed(arguments[0])] = {std::stoi(arguments[2]), std::stoi(arguments[3])};
     } else if (message->Name == "attach" && message->Object == window_ && !arguments.empty()) {
