@@ -67,24 +67,39 @@ bool WaylandGameSession::FindByPointer(Clock::duration timeout) {
             probes.push_back({x, y});
         }
     }
+    const auto [width, height] = *Log()->PictureSize();
     const Clock::time_point deadline = Clock::now() + timeout;
     for (const Point probe : probes) {
-        const int before = Log()->PointerReports();
-        desktop_.Pointer().PlaceAt(probe);
-        if (WaitUntil([&] { return Log()->PointerReports() > before && Log()->Pointer(); }, 300ms, 5ms)) {
-            const ClientLog::Place on = *Log()->Pointer();
-            const auto [width, height] = *Log()->PictureSize();
-            const Point origin{probe.X - static_cast<int>(std::floor(on.X)), probe.Y - static_cast<int>(std::floor(on.Y))};
-            client_ = SceneView{"xdg_toplevel", game_.Pid(), {}, {origin.X, origin.Y, origin.X + width, origin.Y + height}};
-            // Back to rest in a corner, away from the window.
-            desktop_.Pointer().PlaceAt({size.X - 1, size.Y - 1});
-            return true;
+        const std::optional<Point> on = PointerOnWindowAfter([&] { desktop_.Pointer().PlaceAt(probe); });
+        if (on) {
+            // A report late from an earlier probe would put the window
+            // elsewhere: a small move towards its middle must agree.
+            const Point origin{probe.X - on->X, probe.Y - on->Y};
+            const Point check{probe.X + (on->X < width / 2 ? 4 : -4), probe.Y + (on->Y < height / 2 ? 4 : -4)};
+            const std::optional<Point> then = PointerOnWindowAfter([&] { desktop_.Pointer().MoveTo(check); });
+            if (then && then->X == check.X - origin.X && then->Y == check.Y - origin.Y) {
+                client_ = SceneView{"xdg_toplevel", game_.Pid(), {}, {origin.X, origin.Y, origin.X + width, origin.Y + height}};
+                // Back to rest in a corner, away from the window.
+                desktop_.Pointer().PlaceAt({size.X - 1, size.Y - 1});
+                return true;
+            }
         }
         if (Clock::now() >= deadline) {
             break;
         }
     }
     return false;
+}
+
+template <typename Move>
+std::optional<Point> WaylandGameSession::PointerOnWindowAfter(Move&& move) {
+    const int before = Log()->PointerReports();
+    move();
+    if (!WaitUntil([&] { return Log()->PointerReports() > before && Log()->Pointer(); }, 1s, 5ms)) {
+        return std::nullopt;
+    }
+    const ClientLog::Place place = *Log()->Pointer();
+    return Point{static_cast<int>(std::floor(place.X)), static_cast<int>(std::floor(place.Y))};
 }
 
 std::optional<SceneView> WaylandGameSession::TitleBar() {

@@ -56,6 +56,10 @@ public:
 
 private:
     bool FindByPointer(Clock::duration timeout);
+    // Where the game is told the pointer is on its window after `move`;
+    // nullopt if it is told nothing new there.
+    template <typename Move>
+    std::optional<Point> PointerOnWindowAfter(Move&& move);
 
     WaylandDesktop& desktop_;
     GameProcess game_;

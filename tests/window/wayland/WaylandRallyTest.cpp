@@ -17,7 +17,7 @@ using WaylandRally = WaylandTestOf<std::tuple<Compositor, Point>>;
 TEST_P(WaylandRally, HoldsThePointerAtEveryEdgeOfThePlayersHalf) {
     StartRally(std::get<1>(GetParam()));
     desktop->Pointer().Glide(game.OnOutput(GameFacts::RestingClick));
-    ASSERT_TRUE(WaitUntil([&] { return game.Log()->Confined(); }, 1s))
+    ASSERT_TRUE(WaitUntil([&] { return game.Log()->Confined(); }, 2s))
         << "the compositor did not hold the pointer once it came into the player's half";
     // The mallet's top-left follows the pointer's hot spot, which the
     // compositor reports to the game on the window: both where pictures are
