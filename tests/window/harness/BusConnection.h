@@ -22,8 +22,7 @@ public:
     BusConnection(const BusConnection&) = delete;
     BusConnection& operator=(const BusConnection&) = delete;
 
-    static BusMessage NewCall(const char* service, const std::string& path, const char* interface,
-                              const char* method);
+    static BusMessage NewCall(const char* service, const std::string& path, const char* interface, const char* method);
     // Sends `call` and waits for its reply; throws with the error if it fails.
     BusMessage Call(const BusMessage& call, int timeoutMs = 5000);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <linux/input-event-codes.h>
+
 #include "tests/window/harness/Geometry.h"
 
 namespace vork::testing {
@@ -33,6 +35,8 @@ public:
 
 protected:
     virtual void MoveBy(int dx, int dy) = 0;
+    // The kernel's code for X's button number, as fake devices take it.
+    static int ButtonCode(int button) { return button == 3 ? BTN_RIGHT : button == 2 ? BTN_MIDDLE : BTN_LEFT; }
 
     const Point last_;  // the output's bottom-right pixel
     Point at_;          // where the pointer is, had nothing held it

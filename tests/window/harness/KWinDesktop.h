@@ -1,39 +1,16 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "tests/window/harness/BusConnection.h"
 #include "tests/window/harness/HeadlessCompositor.h"
+#include "tests/window/harness/KWinPointer.h"
 #include "tests/window/harness/PrivateFolder.h"
 #include "tests/window/harness/WaylandDesktop.h"
 
-struct wl_display;
-struct wl_registry;
-struct org_kde_kwin_fake_input;
-
 namespace vork::testing {
 
-// KDE's compositor, on a virtual output, its pointer driven through KWin's
-// fake input protocol, as a Wayland client of its own.
-class KWinPointer : public DesktopPointer {
-public:
-    // Throws if KWin does not grant the fake input.
-    explicit KWinPointer(const std::string& socketPath);
-    ~KWinPointer() override;
-    void PlaceAt(Point at) override;
-    void Click(int button) override;
-
-private:
-    void MoveBy(int dx, int dy) override;
-    // Waits until KWin has taken in every request sent.
-    void Sync();
-
-    wl_display* display_ = nullptr;
-    wl_registry* registry_ = nullptr;
-    org_kde_kwin_fake_input* input_ = nullptr;
-};
-
+// KDE's compositor on a virtual output.
 class KWinDesktop : public WaylandDesktop {
 public:
     KWinDesktop();

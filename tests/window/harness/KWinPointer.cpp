@@ -1,4 +1,5 @@
-#include <linux/input-event-codes.h>
+#include "tests/window/harness/KWinPointer.h"
+
 #include <wayland-client.h>
 
 #include <algorithm>
@@ -7,7 +8,7 @@
 #include <stdexcept>
 
 #include "fake-input-client-protocol.h"
-#include "tests/window/harness/KWinDesktop.h"
+#include "tests/window/harness/WaylandDesktop.h"
 
 namespace vork::testing {
 namespace {
@@ -81,7 +82,7 @@ void KWinPointer::MoveBy(int dx, int dy) {
 }
 
 void KWinPointer::Click(int button) {
-    const std::uint32_t code = button == 3 ? BTN_RIGHT : button == 2 ? BTN_MIDDLE : BTN_LEFT;
+    const std::uint32_t code = ButtonCode(button);
     org_kde_kwin_fake_input_button(input_, code, WL_POINTER_BUTTON_STATE_PRESSED);
     org_kde_kwin_fake_input_button(input_, code, WL_POINTER_BUTTON_STATE_RELEASED);
     Sync();

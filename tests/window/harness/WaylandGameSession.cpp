@@ -40,8 +40,8 @@ bool WaylandGameSession::WaitForWindow(Clock::duration timeout) {
         if (!log_) {
             return false;
         }
-        const bool shown = WaitUntil([this] { return (Log()->Shown() && Log()->PictureSize()) || !game_.Running(); },
-                                     timeout, 10ms);
+        const bool shown =
+            WaitUntil([this] { return (Log()->Shown() && Log()->PictureSize()) || !game_.Running(); }, timeout, 10ms);
         return shown && game_.Running() && FindByPointer(timeout);
     }
     return WaitUntil(
@@ -78,7 +78,8 @@ bool WaylandGameSession::FindByPointer(Clock::duration timeout) {
             const Point check{probe.X + (on->X < width / 2 ? 4 : -4), probe.Y + (on->Y < height / 2 ? 4 : -4)};
             const std::optional<Point> then = PointerOnWindowAfter([&] { desktop_.Pointer().MoveTo(check); });
             if (then && then->X == check.X - origin.X && then->Y == check.Y - origin.Y) {
-                client_ = SceneView{"xdg_toplevel", game_.Pid(), {}, {origin.X, origin.Y, origin.X + width, origin.Y + height}};
+                client_ = SceneView{
+                    "xdg_toplevel", game_.Pid(), {}, {origin.X, origin.Y, origin.X + width, origin.Y + height}};
                 // Back to rest in a corner, away from the window.
                 desktop_.Pointer().PlaceAt({size.X - 1, size.Y - 1});
                 return true;

@@ -14,7 +14,10 @@ class WestonDesktop : public WaylandDesktop {
 public:
     // `scale`: weston's output scale; its window on the X server is that much larger.
     explicit WestonDesktop(int scale = 1)
-        : Xvfb({1024 * scale, 768 * scale}), Weston(Xvfb, scale), X(Xvfb.DisplayName()), pointer_(X, Xvfb.DisplayName(), scale) {}
+        : Xvfb({1024 * scale, 768 * scale}),
+          Weston(Xvfb, scale),
+          X(Xvfb.DisplayName()),
+          pointer_(X, Xvfb.DisplayName(), scale) {}
 
     Compositor Kind() const override { return Compositor::Weston; }
     // As in a desktop session with XWayland: an X server is there too, and

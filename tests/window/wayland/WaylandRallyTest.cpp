@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(FromAClick, WaylandRally,
                              std::ostringstream name;
                              name << std::get<0>(info.param) << "_"
                                   << (GameFacts::PlayerArea.Contains(std::get<1>(info.param)) ? "InsideTheHalf"
-                                                                                                : "AboveTheHalf");
+                                                                                              : "AboveTheHalf");
                              return name.str();
                          });
 

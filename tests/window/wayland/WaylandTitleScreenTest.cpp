@@ -67,8 +67,7 @@ TEST_P(WaylandTitleBar, ShowsItsTitleBarWhileIdle) {
     // Time for the game to take the focus back and answer it, so a bar about
     // to be spoilt does not pass for drawn.
     std::this_thread::sleep_for(300ms);
-    EXPECT_TRUE(barDrawn()) << "after another window came and went, the title bar at " << bar->Area
-                            << " is not drawn";
+    EXPECT_TRUE(barDrawn()) << "after another window came and went, the title bar at " << bar->Area << " is not drawn";
 }
 
 INSTANTIATE_TEST_SUITE_P(On, WaylandTitleBar, ::testing::Values(Compositor::Weston), CompositorName);
