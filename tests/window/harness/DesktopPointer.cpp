@@ -1,7 +1,9 @@
 #include "tests/window/harness/DesktopPointer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace vork::testing {
 
@@ -38,11 +40,15 @@ void DesktopPointer::Push(Edge edge) {
 }
 
 void DesktopPointer::Glide(Point to) {
+    // At a brisk hand's pace, 800 pixels a second: a client sees the pointer
+    // on its way, frame after frame, as it would a user's.
     constexpr int Step = 8;
+    constexpr auto Pause = std::chrono::milliseconds(10);
     const Point from = at_;
     const int steps = std::max(std::abs(to.X - from.X), std::abs(to.Y - from.Y)) / Step + 1;
     for (int i = 1; i <= steps; ++i) {
         MoveTo({from.X + (to.X - from.X) * i / steps, from.Y + (to.Y - from.Y) * i / steps});
+        std::this_thread::sleep_for(Pause);
     }
 }
 

@@ -28,7 +28,7 @@ public:
     // Sweeps across the whole output towards `edge`, ending on it: a push far
     // enough to take a held pointer to that side of its hold from anywhere.
     void Push(Edge edge);
-    // Moves to `to` a few pixels at a time, as a hand on a mouse does.
+    // Moves to `to` a few pixels at a time, at a hand's pace.
     void Glide(Point to);
     // 1 the left button, 3 the right, as X numbers them.
     virtual void Click(int button) = 0;
