@@ -104,16 +104,18 @@ void ClientLog::Take(std::string_view line) {
         holdAsked_ = true;
     } else if (message->Name == "enter" && message->Object == window_ && !window_.empty()) {
         shown_ = true;
-    } else if (Is(*message, "wl_pointer", "enter") && arguments.size() == 4) {
-        pointerOn_[message->Object] = arguments[1];
-        if (arguments[1] == window_) {
+    } else if (Is(*message, "wl_seat", "get_pointer") && pointer_.empty() && arguments.size() == 1) {
+        pointer_ = Unnamed(arguments[0]);
+    } else if (message->Object == pointer_ && message->Name == "enter" && arguments.size() == 4) {
+        pointerOn_ = arguments[1];
+        if (pointerOn_ == window_) {
             place_ = Place{std::stod(arguments[2]), std::stod(arguments[3])};
             ++reports_;
         }
-    } else if (Is(*message, "wl_pointer", "leave")) {
-        pointerOn_.erase(message->Object);
-    } else if (Is(*message, "wl_pointer", "motion") && arguments.size() == 3 &&
-               pointerOn_[message->Object] == window_) {
+    } else if (message->Object == pointer_ && message->Name == "leave") {
+        pointerOn_.clear();
+    } else if (message->Object == pointer_ && message->Name == "motion" && arguments.size() == 3 &&
+               pointerOn_ == window_) {
         place_ = Place{std::stod(arguments[1]), std::stod(arguments[2])};
         ++reports_;
     } else if (Is(*message, "zwp_confined_pointer_v1", "confined")) {
@@ -124,12 +126,7 @@ void ClientLog::Take(std::string_view line) {
 }
 
 std::optional<ClientLog::Place> ClientLog::Pointer() const {
-    for (const auto& [pointer, surface] : pointerOn_) {
-        if (surface == window_) {
-            return place_;
-        }
-    }
-    return std::nullopt;
+    return !window_.empty() && pointerOn_ == window_ ? place_ : std::nullopt;
 }
 
 }  // namespace vork::testing

@@ -53,7 +53,10 @@ private:
     std::map<std::string, std::string> xdgSurfaceOf_;  // xdg_surface -> wl_surface
     std::string window_;                               // "wl_surface@29"
     std::string title_;
-    std::map<std::string, std::string> pointerOn_;           // wl_pointer -> the surface it is on
+    // The game's own pointer, the first it asks for: libdecor takes another,
+    // and each event comes to both.
+    std::string pointer_;
+    std::string pointerOn_;  // the surface that pointer is on
     std::map<std::string, std::pair<int, int>> bufferSize_;  // wl_buffer -> its width and height
     std::optional<std::pair<int, int>> size_;
     std::optional<Place> place_;
