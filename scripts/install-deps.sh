@@ -18,6 +18,9 @@ desktop=(
   # the Wayland window tests: weston nested on Xvfb, the title bar SDL draws
   # through libdecor, and Mesa's software EGL that SDL renders with there
   weston libdecor-0-plugin-1-cairo libgl1-mesa-dri
+  # the same tests on GNOME's and KDE's compositors, each on a session bus of
+  # its own; KWin's fake input protocol, whose client code the build generates
+  mutter kwin-wayland plasma-wayland-protocols libwayland-bin dbus-daemon libdbus-1-dev
   # the Windows build's tests and benchmark (the windows set builds it)
   wine wine64
   # the icons, the package and its checks

@@ -72,7 +72,7 @@ std::optional<Figures> OnX11(int scale) {
 
 std::optional<Figures> OnWayland(int scale) {
     WestonDesktop desktop(scale);
-    WaylandGameSession game(desktop);
+    WaylandGameSession game(desktop, false);
     if (!game.WaitForWindow(10s)) {
         return std::nullopt;
     }

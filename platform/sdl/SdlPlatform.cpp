@@ -83,7 +83,7 @@ void SdlPlatform::TakeInput(const EventWait::Ready& ready) {
 void SdlPlatform::Dispatch(const SDL_Event& event) {
     if (input_.Deliver(event)) {
         if (event.type == SDL_MOUSEMOTION && input_.RealPointer()) {
-            pointer_.MovedTo(input_.RealPointer()->X, input_.RealPointer()->Y);
+            pointer_.MovedTo(input_.RealPointer()->X, input_.RealPointer()->Y, event.motion.x, event.motion.y);
         }
         return;
     }

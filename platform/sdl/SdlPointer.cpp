@@ -40,6 +40,7 @@ void SdlPointer::Hold(std::optional<ClientRect> area) {
         area_.reset();
     }
     Apply();
+    comingIn_ = area_.has_value();
     // A player in a rally is at the screen; one looking at the title may
     // have walked away, and the screensaver is then welcome.
     if (area_) {
@@ -52,18 +53,28 @@ void SdlPointer::Hold(std::optional<ClientRect> area) {
 void SdlPointer::FocusGained() {
     if (area_) {
         Apply();
+        comingIn_ = true;
     }
 }
 
-void SdlPointer::MovedTo(int x, int y) {
-    const bool inside = area_ && area_->Contains(x, y);
-    // A Wayland compositor may hold the pointer only from a request made
-    // while it is inside the area (weston does so): when the pointer comes
-    // in from outside, the hold is asked for again.
-    if (inside && !inside_) {
-        Apply();
+void SdlPointer::MovedTo(int realX, int realY, int shownX, int shownY) {
+    if (!comingIn_) {
+        return;
     }
-    inside_ = inside;
+    // On Wayland SDL 2.26 works its relative motion out from positions it
+    // has already kept inside the area, so a pointer still outside seems to
+    // come in at its first move. There a pointer is surely inside only where
+    // SDL shows it off the area's edge, to which it takes one from outside.
+    const PixelRect within{area_->Left + 1, area_->Top + 1, area_->Right - 1, area_->Bottom - 1};
+    const bool inside =
+        system_ == WindowSystem::Wayland ? within.Contains(shownX, shownY) : area_->Contains(realX, realY);
+    // A Wayland compositor may hold the pointer only from a request made
+    // while it is inside the area (weston and KWin do so): once it is, the
+    // hold is asked for again, and then held it stays inside.
+    if (inside) {
+        Apply();
+        comingIn_ = false;
+    }
 }
 
 void SdlPointer::Apply() {

@@ -25,9 +25,9 @@ public:
     // SDL drops the hold when the window loses the focus and would restore
     // it only once the pointer re-entered the window.
     void FocusGained();
-    // Where the pointer really is, in window pixels, before SDL keeps the
-    // reported position inside the hold.
-    void MovedTo(int x, int y);
+    // Where the pointer went, in window pixels: `real` by SDL's relative
+    // motion, `shown` where SDL reports it, kept inside the hold.
+    void MovedTo(int realX, int realY, int shownX, int shownY);
 
 private:
     struct Free {
@@ -41,7 +41,8 @@ private:
     std::unique_ptr<SDL_Cursor, Free> arrow_;
     std::unique_ptr<SDL_Cursor, Free> crossHair_;
     std::optional<ClientRect> area_;  // in window pixels
-    bool inside_ = false;
+    // The hold was asked for while the pointer may have been outside the area.
+    bool comingIn_ = false;
 };
 
 }  // namespace vork::platform

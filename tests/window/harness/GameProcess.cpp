@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "tests/window/harness/ChildProcess.h"
+#include "tests/window/harness/ClientLog.h"
 #include "tests/window/harness/Deadline.h"
 #include "tests/window/harness/TextFile.h"
 
@@ -49,7 +50,16 @@ GameProcess::~GameProcess() {
     std::filesystem::remove(outputPath_);
 }
 
-std::string GameProcess::Output() const { return ReadTextFile(outputPath_); }
+std::string GameProcess::Output() const {
+    std::istringstream all(ReadTextFile(outputPath_));
+    std::string said;
+    for (std::string line; std::getline(all, line);) {
+        if (!IsProtocolLine(line)) {
+            said += line + "\n";
+        }
+    }
+    return said;
+}
 
 std::optional<std::string> GameProcess::ProblemWithEnd(std::chrono::milliseconds within) {
     const auto end = WaitForExit(within);

@@ -51,8 +51,11 @@ public:
     // nullopt if still running once the time is up.
     std::optional<ProcessEnd> WaitForExit(std::chrono::milliseconds timeout);
     bool Running();
-    // What the game has written to its standard output and error so far.
+    // What the game has written to its standard output and error so far,
+    // but for libwayland's protocol log (WAYLAND_DEBUG), if it was asked for.
     std::string Output() const;
+    // The file where all of it goes.
+    const std::string& OutputPath() const { return outputPath_; }
     // Where each of its threads is now, as gdb tells it (empty without gdb):
     // for a game that should have ended and has not.
     std::string Stacks() const;

@@ -17,15 +17,6 @@ namespace {
 
 constexpr const char* SocketName = "wayland-vork-test";
 
-std::string MakePrivateFolder() {
-    // mkdtemp makes it 0700, as XDG_RUNTIME_DIR must be.
-    std::string pattern = (std::filesystem::temp_directory_path() / "vork-weston-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a runtime folder for weston");
-    }
-    return pattern;
-}
-
 std::string HexColour(platform::Rgb c) {
     char text[16];
     std::snprintf(text, sizeof text, "0xff%02x%02x%02x", c.R, c.G, c.B);
@@ -52,10 +43,10 @@ WestonServer::WestonServer(const XvfbServer& x, int scale)
 WestonServer::WestonServer(WithoutSeat) : WestonServer({"--backend=headless-backend.so"}, {}, 1) {}
 
 WestonServer::WestonServer(const std::vector<std::string>& backend, std::vector<std::string> environment, int scale)
-    : folder_(MakePrivateFolder()), scale_(scale) {
+    : folder_("vork-weston"), scale_(scale) {
     const std::string config = PrivatePath("weston.ini");
     WriteConfig(config);
-    environment.push_back("XDG_RUNTIME_DIR=" + folder_);
+    environment.push_back("XDG_RUNTIME_DIR=" + folder_.Path());
     std::vector<std::string> argv{"weston", "--use-pixman", "--debug", "--idle-time=0",
                                   "--width=" + std::to_string(OutputSize.X), "--height=" + std::to_string(OutputSize.Y),
                                   std::string("--socket=") + SocketName, "--config=" + config,
@@ -65,18 +56,14 @@ WestonServer::WestonServer(const std::vector<std::string>& backend, std::vector<
     if (!WaitUntil([this] { return IsReady(); }, 10s, 20ms)) {
         const std::string told = ReadPrivateFile("weston.log");
         StopChild(pid_);
-        std::filesystem::remove_all(folder_);
         throw std::runtime_error("weston did not start (is it installed?); its log:\n" + told);
     }
 }
 
-WestonServer::~WestonServer() {
-    StopChild(pid_);
-    std::filesystem::remove_all(folder_);
-}
+WestonServer::~WestonServer() { StopChild(pid_); }
 
 std::vector<std::string> WestonServer::ClientEnvironment() const {
-    return {std::string("WAYLAND_DISPLAY=") + SocketName, "XDG_RUNTIME_DIR=" + folder_};
+    return {std::string("WAYLAND_DISPLAY=") + SocketName, "XDG_RUNTIME_DIR=" + folder_.Path()};
 }
 
 bool WestonServer::RunClient(const std::vector<std::string>& argv,
@@ -86,7 +73,7 @@ bool WestonServer::RunClient(const std::vector<std::string>& argv,
     return RunChild(argv, environment, 10s, Discarded) == 0;
 }
 
-std::string WestonServer::PrivatePath(std::string_view name) const { return folder_ + "/" + std::string(name); }
+std::string WestonServer::PrivatePath(std::string_view name) const { return folder_.Inside(name); }
 
 std::string WestonServer::ReadPrivateFile(std::string_view name) const { return ReadTextFile(PrivatePath(name)); }
 

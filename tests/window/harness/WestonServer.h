@@ -8,6 +8,8 @@
 
 #include "platform/Image.h"
 #include "tests/window/harness/Geometry.h"
+#include "tests/window/harness/PrivateFolder.h"
+#include "tests/window/harness/WaylandDesktop.h"
 #include "tests/window/harness/XvfbServer.h"
 
 namespace vork::testing {
@@ -19,8 +21,8 @@ namespace vork::testing {
 // debug protocol is on, so the scene graph and screenshots can be read.
 class WestonServer {
 public:
-    // Output size, in pixels at scale 1: the game and its decorations fit with room to spare.
-    static constexpr Point OutputSize{640, 480};
+    // Output size, in pixels at scale 1.
+    static constexpr Point OutputSize = WaylandDesktop::OutputSize;
     static constexpr platform::Rgb Background{32, 64, 96};
 
     // At `scale` device pixels per logical one, as on a dense screen: the
@@ -49,7 +51,7 @@ private:
     WestonServer(const std::vector<std::string>& backend, std::vector<std::string> environment, int scale);
     bool IsReady() const;
 
-    std::string folder_;
+    PrivateFolder folder_;
     int scale_;
     pid_t pid_ = -1;
 };
