@@ -22,6 +22,10 @@ public:
         int DeviceScale = 1;  // screen pixels per page pixel
         std::string Page = "index.html";
         std::string Site = DefaultSite();
+        // Service workers: "allowed", "refused" (as a private window refuses
+        // them) or "insecure" (the page from a host that is not a secure
+        // context, where they do not exist).
+        std::string Workers = "allowed";
     };
     explicit BrowserSession(XDesktop& desktop) : BrowserSession(desktop, Options{}) {}
     BrowserSession(XDesktop& desktop, const Options& options);
@@ -31,6 +35,9 @@ public:
 
     // The web build's site folder.
     static std::string DefaultSite();
+    // Writes the service worker of the site in `folder` again for the files
+    // now there, as the build writes it; throws if it cannot.
+    static void WriteWorker(const std::string& folder);
 
     // The driver's answer to `command`; throws with the driver's reason when
     // it fails.
