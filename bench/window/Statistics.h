@@ -18,8 +18,13 @@ inline double Quantile(std::vector<double> samples, double q) {
 }
 
 inline double Median(const std::vector<double>& samples) { return Quantile(samples, 0.5); }
-inline double Min(const std::vector<double>& samples) { return Quantile(samples, 0); }
-inline double Max(const std::vector<double>& samples) { return Quantile(samples, 1); }
+// The extremes need no sorted copy.
+inline double Min(const std::vector<double>& samples) {
+    return samples.empty() ? NAN : *std::min_element(samples.begin(), samples.end());
+}
+inline double Max(const std::vector<double>& samples) {
+    return samples.empty() ? NAN : *std::max_element(samples.begin(), samples.end());
+}
 
 template <typename Duration>
 double Milliseconds(Duration d) {
