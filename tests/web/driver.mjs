@@ -38,13 +38,8 @@ const pageName = option('page', 'index.html');
 const workers = option('workers', 'allowed');
 const host = workers === 'insecure' ? 'vork.test' : '127.0.0.1';
 
-const types = {
-  '.html': 'text/html',
-  '.js': 'text/javascript',
-  '.wasm': 'application/wasm',
-  '.webmanifest': 'application/manifest+json',
-  '.png': 'image/png',
-};
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 const server = http.createServer((request, response) => {
   const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
   const file = path.join(site, name === '/' ? 'index.html' : name);
@@ -182,9 +177,7 @@ const commands = {
     server.closeAllConnections();
     await closed;
   },
-  reload: async () => {
-    await page.reload();
-  },
+  reload: () => page.reload().then(() => ''),
   // The state of the newest service worker of the page's site, "none"
   // without one, "unavailable" where the page has no service workers.
   worker: () =>
