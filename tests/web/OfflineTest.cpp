@@ -63,7 +63,7 @@ TEST(Offline, InstallsAndPlaysWithoutTheNetworkAfterOneVisit) {
     std::snprintf(colour, sizeof colour, "#%02x%02x%02x", felt.R, felt.G, felt.B);
     EXPECT_EQ(page.Ask("app"), "installable " + std::string(colour) + " " + colour + " " + colour);
     ASSERT_TRUE(WaitForWorker(page)) << "the service worker is " << page.Ask("worker");
-    page.Ask("server stop");
+    page.Ask("offline");
     page.Ask("reload");
     ExpectPlays(page);
 }
@@ -93,7 +93,7 @@ TEST(Offline, ANewBuildTakesOverWholeAtTheNextLoad) {
         << "the new build was not kept: " << page.Ask("caches");
     ASSERT_TRUE(WaitForWorker(page)) << "the service worker is " << page.Ask("worker");
 
-    page.Ask("server stop");
+    page.Ask("offline");
     page.Ask("reload");
     ExpectPlays(page);
     EXPECT_EQ(page.Ask("mark"), "rebuilt");
@@ -110,7 +110,7 @@ TEST_P(WithoutWorkers, PlaysOnline) {
     BrowserSession page(desktop, {.Workers = GetParam()});
     ExpectPlays(page);
     EXPECT_EQ(page.Ask("worker"), GetParam() == "insecure" ? "unavailable" : "none");
-    page.Ask("server stop");
+    page.Ask("offline");
     EXPECT_THROW(page.Ask("reload"), std::runtime_error);
 }
 

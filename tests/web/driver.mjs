@@ -50,8 +50,7 @@ const server = http.createServer((request, response) => {
   response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
   fs.createReadStream(file).pipe(response);
 });
-const listen = (port) => new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
-await listen(0);
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
 const port = server.address().port;
 
 // Chromium's own calls home are turned off: this machine reaches no such host.
@@ -169,10 +168,8 @@ const commands = {
       [Number(times), Number(ms)],
     ),
   problems: () => problems.join(' | '),
-  // The site's server stops, its connections cut, as the network goes; or
-  // serves again, on the same address.
-  async server(state) {
-    if (state === 'start') return listen(port);
+  // The site's server stops, its connections cut, as when the network goes.
+  async offline() {
     const closed = new Promise((resolve) => server.close(resolve));
     server.closeAllConnections();
     await closed;
