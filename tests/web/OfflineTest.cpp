@@ -69,9 +69,9 @@ TEST(Offline, InstallsAndPlaysWithoutTheNetworkAfterOneVisit) {
 }
 
 // A new build, one script changed, is fetched while the old one plays; the
-// page that found it keeps the old set, whole, and the next page opened,
-// with the server gone, runs the new set from the worker's cache alone, the
-// old set deleted.
+// page that found it keeps the old set, whole, even from the new worker, and
+// the next page opened, with the server gone, runs the new set from the
+// worker's cache alone, the old set deleted.
 TEST(Offline, ANewBuildTakesOverWholeAtTheNextLoad) {
     const SiteCopy site;
     XDesktop desktop;
@@ -81,6 +81,7 @@ TEST(Offline, ANewBuildTakesOverWholeAtTheNextLoad) {
     const std::string oldSet = SetOf(site.Folder);
     ASSERT_NE(page.Ask("caches").find(oldSet), std::string::npos) << oldSet;
 
+    const auto oldScript = std::to_string(std::filesystem::file_size(site.Folder / "game.js"));
     std::ofstream(site.Folder / "game.js", std::ios::app) << "document.body.dataset.mark = 'rebuilt';\n";
     BrowserSession::WriteWorker(site.Folder.string());
     const std::string newSet = SetOf(site.Folder);
@@ -92,6 +93,7 @@ TEST(Offline, ANewBuildTakesOverWholeAtTheNextLoad) {
     ASSERT_TRUE(WaitUntil([&] { return page.Ask("caches").find(newSet) != std::string::npos; }, 20s, 100ms))
         << "the new build was not kept: " << page.Ask("caches");
     ASSERT_TRUE(WaitForWorker(page)) << "the service worker is " << page.Ask("worker");
+    EXPECT_EQ(page.Ask("fetched game.js"), oldScript) << "the new worker gave the old page a new file";
 
     page.Ask("offline");
     page.Ask("reload");

@@ -185,6 +185,8 @@ const commands = {
     }),
   // The names of the site's caches.
   caches: () => page.evaluate(async () => (await caches.keys()).sort().join(' ')),
+  // The length of a file of the site as the page fetches it now.
+  fetched: (name) => page.evaluate(async (name) => String((await (await fetch(name)).arrayBuffer()).byteLength), name),
   // What a test's own build of the site may mark the page with.
   mark: () => page.evaluate(() => document.body.dataset.mark ?? ''),
   // Whether Chromium would install the page as an app ("installable", or
