@@ -1,10 +1,13 @@
 #pragma once
 
+#include "assets/PaletteArt.h"
 #include "platform/Image.h"
 
 namespace vork::assets {
 
 inline constexpr int IconSize = 32;
+// The tile's own colour, navy, within its blue rim.
+inline constexpr platform::Rgb IconTileColour = VgaPalette[4];
 
 // The window icon: the title's lettering on a rounded navy tile.
 const platform::Image& Icon();

@@ -18,7 +18,7 @@ for file in "$site"/*; do
   gzipped=$(gzip -9c "$file" | wc -c)
   total=$((total + bytes))
   totalGzip=$((totalGzip + gzipped))
-  printf '  %-12s %7d bytes, %7d gzip -9\n' "$(basename "$file")" "$bytes" "$gzipped"
+  printf '  %-22s %7d bytes, %7d gzip -9\n' "$(basename "$file")" "$bytes" "$gzipped"
 done
-printf '  %-12s %7d bytes, %7d gzip -9\n' "in all" "$total" "$totalGzip"
+printf '  %-22s %7d bytes, %7d gzip -9\n' "in all" "$total" "$totalGzip"
 "$root/build/bench/web/vork_bench_web"

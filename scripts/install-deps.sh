@@ -32,6 +32,8 @@ web=(
   clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen
   # FreeType's Debian source, fetched and unpacked as apt checks it
   apt dpkg-dev
+  # the host compiler and zlib for the tool that draws the web app's icons
+  g++ zlib1g-dev
 )
 web_tests=(chromium xvfb xdotool x11-utils)
 windows=(

@@ -3,13 +3,11 @@
 #include <cmath>
 
 #include "assets/SpriteSheet.h"
+#include "assets/TableColours.h"
 #include "platform/Rounding.h"
 
 namespace vork::shell {
 namespace {
-
-constexpr platform::Rgb Grey{128, 128, 128};
-constexpr platform::Rgb White{255, 255, 255};
 
 // How fast the pointer moved between two events, on one axis: 1 to 5.
 int StrikeSpeedOf(float distance) {
@@ -26,8 +24,8 @@ Form1::Form1(platform::Platform& platform) : Rally(State, platform), platform_(p
 
 void Form1::OnWindowLoad() {
     platform_.SetCaption("vorK");
-    platform_.SetBackColor(Grey);
-    platform_.SetForeColor(White);
+    platform_.SetBackColor(assets::TableFelt);
+    platform_.SetForeColor(assets::TableLettering);
     assets::SpriteSheet();  // decoded now, so a damaged sheet fails at start-up
     State.PuckCount = 0;
     State.WaitingForClick = 1;

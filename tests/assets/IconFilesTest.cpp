@@ -1,6 +1,7 @@
 #include "assets/Icon.h"
 #include "assets/IconFiles.h"
 #include "assets/Png.h"
+#include "assets/WebApp.h"
 #include "tests/assets/BmpBytes.h"
 #include "tests/assets/Gradient.h"
 #include "tests/assets/PngReader.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vork::assets {
@@ -34,6 +36,29 @@ TEST(Png, HoldsAnRgbPictureRowByRow) {
     EXPECT_THROW(EncodePng(platform::Image(0, 3)), std::invalid_argument);
 }
 
+// A palette of the picture's colours, and a transparent entry where the
+// coverage leaves pixels out, in the fewest bits a pixel that hold it; rows
+// that end within a byte come back whole. At most 256 entries.
+TEST(Png, IndexedHoldsThePictureInTheFewestBits) {
+    for (const auto& [colours, transparent, bits] : {std::tuple{2, false, 1}, {3, true, 2}, {16, false, 4}, {16, true, 8}}) {
+        platform::Image image(colours + 3, 2);
+        for (int i = 0; i < image.Width() * 2; ++i) {
+            const auto index = static_cast<std::uint8_t>(i % colours);
+            image.Set(i % image.Width(), i / image.Width(), {index, static_cast<std::uint8_t>(255 - index), 7});
+        }
+        const auto covers = [&](int x, int y) { return !transparent || x + y > 0; };
+        const testing::PngPicture png = ReadPng(EncodePng(image, covers, PngColours::Indexed));
+        EXPECT_EQ(png.BitDepth, bits) << colours << " colours";
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < image.Width(); ++x) {
+                const Pixel expected = covers(x, y) ? Opaque(image.At(x, y)) : Pixel{0, 0, 0, 0};
+                ASSERT_EQ(png.At(x, y), expected) << colours << " colours, " << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_THROW(EncodePng(testing::Gradient(17, 16), {}, PngColours::Indexed), std::invalid_argument);
+}
+
 TEST(IconFiles, PngIsTheIconWithEveryPixelASquareAndTheCornersClear) {
     const platform::Image& icon = Icon();
     const testing::PngPicture png = ReadPng(IconPng(2 * IconSize));
@@ -48,6 +73,43 @@ TEST(IconFiles, PngIsTheIconWithEveryPixelASquareAndTheCornersClear) {
         }
     }
     EXPECT_THROW(IconPng(48), std::invalid_argument);
+}
+
+// The home screen's icons are the desktop's, indexed. A launcher may cut a
+// maskable icon to any shape that holds the circle of four fifths of its
+// size: the whole tile lies in that circle, each icon pixel a sharp square as
+// large as fits, and all around it is the tile's navy, opaque, so whatever is
+// cut shows no edge.
+TEST(WebApp, IconsAreTheWindowIconTheMaskableOneWithinTheSafeCircle) {
+    const WebAppIcon* maskable = nullptr;
+    for (const WebAppIcon& icon : WebAppIcons()) {
+        if (!icon.Maskable) {
+            EXPECT_EQ(ReadPng(WebAppIconPng(icon)).Pixels, ReadPng(IconPng(icon.Size)).Pixels) << icon.File;
+        }
+        maskable = icon.Maskable ? &icon : maskable;
+    }
+    ASSERT_TRUE(maskable);
+    const int size = maskable->Size;
+    const testing::PngPicture png = ReadPng(WebAppIconPng(*maskable));
+    ASSERT_EQ(png.Width, size);
+    // The tile's half-diagonal, tile / sqrt 2, against the circle's radius, 2/5 of the size.
+    const auto fits = [size](int tile) { return 25 * tile * tile <= 8 * size * size; };
+    int scale = 1;
+    while (fits(IconSize * (scale + 1))) {
+        ++scale;
+    }
+    const int tile = IconSize * scale;
+    const int margin = (size - tile) / 2;
+    const platform::Image& icon = Icon();
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int ix = (x - margin) / scale;
+            const int iy = (y - margin) / scale;
+            const bool inTile = x >= margin && y >= margin && x < margin + tile && y < margin + tile;
+            const platform::Rgb expected = inTile && IconTileCovers(ix, iy) ? icon.At(ix, iy) : IconTileColour;
+            ASSERT_EQ(png.At(x, y), Opaque(expected)) << x << ", " << y;
+        }
+    }
 }
 
 // One <path> per colour, made of rectangles "M<x> <y>h<w>v<h>h-<w>z".

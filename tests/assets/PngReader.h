@@ -17,12 +17,15 @@ struct PngPicture {
     int Width = 0;
     int Height = 0;
     bool HasAlpha = false;
+    bool Indexed = false;
+    int BitDepth = 8;
     std::vector<std::array<std::uint8_t, 4>> Pixels;
 
     std::array<std::uint8_t, 4> At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
 };
 
-// Reads the PNGs the game writes: 8-bit RGB or RGBA, not interlaced, rows
+// Reads the PNGs the game writes: 8-bit RGB or RGBA, or indexed with 1, 2, 4
+// or 8 bits a pixel (tRNS giving the palette's alphas), not interlaced, rows
 // unfiltered. Throws std::runtime_error at anything a real decoder would
 // reject (signature, chunk order, lengths, CRCs, header fields, the zlib
 // stream, its length) and at what it does not read.
@@ -41,6 +44,7 @@ inline PngPicture ReadPng(std::span<const unsigned char> bytes) {
     }
     PngPicture picture;
     std::vector<unsigned char> packed;
+    std::vector<std::array<std::uint8_t, 4>> palette;
     std::vector<std::string> types;
     for (std::size_t at = 8; types.empty() || types.back() != "IEND";) {
         const std::uint32_t length = u32(at);
@@ -59,10 +63,29 @@ inline PngPicture ReadPng(std::span<const unsigned char> bytes) {
             }
             picture.Width = static_cast<int>(u32(at + 8));
             picture.Height = static_cast<int>(u32(at + 12));
+            picture.BitDepth = data[8];
+            picture.Indexed = data[9] == 3;
             picture.HasAlpha = data[9] == 6;
-            if (data[8] != 8 || (data[9] != 2 && data[9] != 6) || data[10] != 0 || data[11] != 0 || data[12] != 0) {
+            const bool depthFits = picture.Indexed ? (data[8] == 1 || data[8] == 2 || data[8] == 4 || data[8] == 8)
+                                                   : data[8] == 8 && (data[9] == 2 || data[9] == 6);
+            if (!depthFits || data[10] != 0 || data[11] != 0 || data[12] != 0) {
                 fail("unexpected header fields");
             }
+        } else if (types.back() == "PLTE") {
+            if (!picture.Indexed || length == 0 || length % 3 != 0 || length / 3 > 256 || !packed.empty()) {
+                fail("bad PLTE");
+            }
+            for (std::size_t i = 0; i < length; i += 3) {
+                palette.push_back({data[i], data[i + 1], data[i + 2], 255});
+            }
+        } else if (types.back() == "tRNS") {
+            if (!picture.Indexed || length > palette.size() || !packed.empty()) {
+                fail("bad tRNS");
+            }
+            for (std::size_t i = 0; i < length; ++i) {
+                palette[i][3] = data[i];
+            }
+            picture.HasAlpha = true;
         } else if (types.back() == "IDAT") {
             packed.insert(packed.end(), data, data + length);
         }
@@ -75,8 +98,12 @@ inline PngPicture ReadPng(std::span<const unsigned char> bytes) {
         fail("IHDR is not first");
     }
 
-    const std::size_t channels = picture.HasAlpha ? 4 : 3;
-    const std::size_t stride = 1 + channels * picture.Width;
+    if (picture.Indexed && palette.empty()) {
+        fail("no PLTE");
+    }
+    const std::size_t channels = picture.Indexed ? 1 : picture.HasAlpha ? 4 : 3;
+    const std::size_t bits = channels * static_cast<std::size_t>(picture.BitDepth);
+    const std::size_t stride = 1 + (bits * picture.Width + 7) / 8;
     std::vector<unsigned char> rows(stride * picture.Height + 1);
     uLongf size = rows.size();
     if (uncompress(rows.data(), &size, packed.data(), packed.size()) != Z_OK || size != stride * picture.Height) {
@@ -88,6 +115,15 @@ inline PngPicture ReadPng(std::span<const unsigned char> bytes) {
             fail("row " + std::to_string(y) + " is filtered");
         }
         for (int x = 0; x < picture.Width; ++x) {
+            if (picture.Indexed) {
+                const std::size_t bit = bits * static_cast<std::size_t>(x);
+                const unsigned index = (row[1 + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+                if (index >= palette.size()) {
+                    fail("index past the palette");
+                }
+                picture.Pixels.push_back(palette[index]);
+                continue;
+            }
             const unsigned char* pixel = row + 1 + channels * x;
             picture.Pixels.push_back({pixel[0], pixel[1], pixel[2], picture.HasAlpha ? pixel[3] : std::uint8_t{255}});
         }

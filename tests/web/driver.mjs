@@ -6,6 +6,7 @@
 //
 //   node driver.mjs <site folder> [--scale N] [--size WxH] [--page name.html]
 //                   [--screen WxH@R]
+//                   [--workers allowed|refused|insecure]
 //
 // The browser's window fills the screen from its top-left corner, and the
 // page is shown as a desktop shows it, at N screen pixels per page pixel:
@@ -13,7 +14,10 @@
 // itself, as a player's desktop would. With --screen the page is shown as a
 // phone or tablet shows it instead (W x H page pixels, R screen pixels per
 // page pixel, touch only), emulated by the browser: fingers and screenshots
-// then go through the browser too.
+// then go through the browser too. Service workers are as the browser has
+// them, or refused as a private window refuses them, or missing altogether,
+// as on a host that is not a secure context (a name other than localhost
+// over plain http).
 
 import http from 'node:http';
 import fs from 'node:fs';
@@ -36,8 +40,11 @@ const scale = option('scale', '1');
 const [width, height] = option('size', '1024x768').split('x').map((pixels) => Math.floor(pixels / scale));
 const pageName = option('page', 'index.html');
 const screen = option('screen', '');
+const workers = option('workers', 'allowed');
+const host = workers === 'insecure' ? 'vork.test' : '127.0.0.1';
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 const server = http.createServer((request, response) => {
   const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
   const file = path.join(site, name === '/' ? 'index.html' : name);
@@ -49,6 +56,7 @@ const server = http.createServer((request, response) => {
   fs.createReadStream(file).pipe(response);
 });
 await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const port = server.address().port;
 
 // Chromium's own calls home are turned off: this machine reaches no such host.
 const browser = await chromium.launch({
@@ -56,7 +64,7 @@ const browser = await chromium.launch({
   headless: false,
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
     '--disable-component-update', '--disable-sync', '--window-position=0,0', `--window-size=${width},${height}`,
-    `--force-device-scale-factor=${scale}`],
+    `--force-device-scale-factor=${scale}`, ...(host === '127.0.0.1' ? [] : [`--host-resolver-rules=MAP ${host} 127.0.0.1`])],
 });
 const [screenWidth, screenHeight, screenRatio] = screen.split(/[x@]/).map(Number);
 const context = await browser.newContext(
@@ -106,11 +114,18 @@ await context.addInitScript(() => {
     return setTimer(...values);
   };
 });
+if (workers === 'refused') {
+  await context.addInitScript(() => {
+    if (navigator.serviceWorker) {
+      navigator.serviceWorker.register = () => Promise.reject(new DOMException('The operation is insecure.', 'SecurityError'));
+    }
+  });
+}
 const page = await context.newPage();
 const problems = [];
 page.on('pageerror', (error) => problems.push(error.message));
 page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
-await page.goto(`http://127.0.0.1:${server.address().port}/${pageName}`);
+await page.goto(`http://${host}:${port}/${pageName}`);
 const browserInput = await context.newCDPSession(page);
 
 // Pixels as the page packs them (window.vorkRgb), written to `file`; the
@@ -245,6 +260,41 @@ const commands = {
       performance.now = () => now() + Math.random() * ms;
     }, Number(ms)),
   problems: () => problems.join(' | '),
+  // The site's server stops, its connections cut, as when the network goes.
+  async offline() {
+    const closed = new Promise((resolve) => server.close(resolve));
+    server.closeAllConnections();
+    await closed;
+  },
+  reload: () => page.reload().then(() => ''),
+  // The state of the newest service worker of the page's site, "none"
+  // without one, "unavailable" where the page has no service workers.
+  worker: () =>
+    page.evaluate(async () => {
+      if (!navigator.serviceWorker) return 'unavailable';
+      const registration = await navigator.serviceWorker.getRegistration();
+      return (registration?.installing ?? registration?.waiting ?? registration?.active)?.state ?? 'none';
+    }),
+  // The names of the site's caches.
+  caches: () => page.evaluate(async () => (await caches.keys()).sort().join(' ')),
+  // The length of a file of the site as the page fetches it now.
+  fetched: (name) => page.evaluate(async (name) => String((await (await fetch(name)).arrayBuffer()).byteLength), name),
+  // What a test's own build of the site may mark the page with.
+  mark: () => page.evaluate(() => document.body.dataset.mark ?? ''),
+  // Whether Chromium would install the page as an app ("installable", or
+  // why not), then the manifest's theme and background colours and the
+  // page's own theme colour. Playwright's windows are private ones, which
+  // Chromium never installs from; all else is checked as in any window.
+  async app() {
+    const session = await context.newCDPSession(page);
+    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+    const { data } = await session.send('Page.getAppManifest');
+    await session.detach();
+    const manifest = JSON.parse(data || '{}');
+    const meta = await page.evaluate(() => document.querySelector('meta[name=theme-color]')?.content);
+    const errors = installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito');
+    return [errors.join(',') || 'installable', manifest.theme_color, manifest.background_color, meta].join(' ');
+  },
   pid: () => String(process.pid),
 };
 

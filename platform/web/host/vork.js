@@ -57,3 +57,7 @@ try {
 } catch (error) {
   ended(1, error);
 }
+
+// Everything is loaded: a service worker may now keep the site for playing
+// offline (worker.js). Where a browser has none, or refuses it, nothing changes.
+navigator.serviceWorker?.register('worker.js').catch(() => {});

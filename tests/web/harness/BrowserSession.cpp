@@ -39,6 +39,12 @@ std::string BrowserSession::DefaultSite() {
     return site != nullptr ? site : VORK_WEB_SITE;
 }
 
+void BrowserSession::WriteWorker(const std::string& folder) {
+    if (RunChild({VORK_CMAKE_COMMAND, "-DSITE=" + folder, "-P", VORK_WRITE_WORKER}, {}, 30000ms) != 0) {
+        throw std::runtime_error("could not write the service worker of " + folder);
+    }
+}
+
 BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
     : desktop_(desktop),
       emulated_(!options.Screen.empty()),
@@ -49,7 +55,8 @@ BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
       driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--scale", std::to_string(options.DeviceScale),
                                "--size",
                                std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
-                               "--page", options.Page, "--screen", options.Screen},
+                               "--page", options.Page, "--screen", options.Screen,
+                               "--workers", options.Workers},
                               DriverEnvironment(desktop), errorPath_)) {}
 
 BrowserSession::~BrowserSession() {

@@ -27,6 +27,10 @@ public:
         // "WxH@R": an emulated touch screen of W x H page pixels, R screen
         // pixels each; empty for the desktop's.
         std::string Screen = {};
+        // Service workers: "allowed", "refused" (as a private window refuses
+        // them) or "insecure" (the page from a host that is not a secure
+        // context, where they do not exist).
+        std::string Workers = "allowed";
     };
     explicit BrowserSession(XDesktop& desktop) : BrowserSession(desktop, Options{}) {}
     BrowserSession(XDesktop& desktop, const Options& options);
@@ -36,6 +40,9 @@ public:
 
     // The web build's site folder.
     static std::string DefaultSite();
+    // Writes the service worker of the site in `folder` again for the files
+    // now there, as the build writes it; throws if it cannot.
+    static void WriteWorker(const std::string& folder);
 
     // The driver's answer to `command`; throws with the driver's reason when
     // it fails.
