@@ -4,7 +4,8 @@
 // reports: what reaches the screen), its processor share (under Wine the
 // game and the wineserver, which passes every Windows call that waits or
 // talks to another thread through itself), its wake-ups and the X server's
-// share; and the idle title screen's wake-ups.
+// share; and the idle title screen's wake-ups; and Wine's frame rate against
+// Linux's, round by round.
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
@@ -112,6 +113,13 @@ int Run() {
     for (const Build& build : builds) {
         PrintMedians(build);
     }
+    // Each pair of rounds played within seconds of each other: the ratio
+    // stands when the shared machine's load moves both.
+    std::vector<double> ratios;
+    for (int round = 0; round < Rounds; ++round) {
+        ratios.push_back(builds[1].Rounds[round].FramesPerSecond() / builds[0].Rounds[round].FramesPerSecond());
+    }
+    std::printf("frames a second under Wine against Linux's, round by round: median ratio %.3f\n", Median(ratios));
     std::printf("(under Wine the processor share is the game's and the wineserver's together; wake-ups are the game's)\n");
     return 0;
 }

@@ -31,7 +31,8 @@ public:
     // Sends what is buffered and sleeps until input or an end request
     // arrives, or `timeout` has passed.
     virtual Ready WaitForInput(std::optional<Clock::duration> timeout) = 0;
-    // Sleeps until `deadline`; only an end request ends the sleep early.
+    // Sleeps until `deadline`; only an end request ends the sleep early
+    // (under Wine a frame's sleep leaves it to the look that follows).
     // Input that arrives meanwhile waits for the next look, so a frame costs
     // one wake-up.
     virtual Ready SleepUntil(Clock::time_point deadline) = 0;

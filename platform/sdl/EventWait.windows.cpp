@@ -13,6 +13,28 @@
 namespace vork::platform {
 namespace {
 
+using Ticks = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;  // Windows' 100 ns
+using DelayExecution = LONG(NTAPI*)(BOOLEAN alertable, const LARGE_INTEGER* interval);
+
+// Under Wine every wait on a handle is a request to the wineserver, which
+// rounds its timeout up to whole milliseconds counted from the moment it
+// reads the request: a frame's sleep ends up to a millisecond past the tick
+// it was aimed at, the next sleep starts that much later in its tick, and so
+// on until a frame misses its tick. Wine's plain sleep stays in the process
+// and keeps time to the microsecond; Windows' keeps only the clock's ticks.
+// So Wine's paces the frames under Wine, and the timer below on Windows.
+DelayExecution WineSleep() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr) {
+        return nullptr;
+    }
+    return reinterpret_cast<DelayExecution>(reinterpret_cast<void*>(GetProcAddress(ntdll, "NtDelayExecution")));
+}
+
+// Wine's sleep does not watch the end requests: the look that follows takes
+// them, so it serves only sleeps as short as a frame's.
+constexpr auto LongestUnwatchedSleep = std::chrono::milliseconds(20);
+
 // The thread's message queue and the end requests in one
 // MsgWaitForMultipleObjectsEx; a frame's sleep on a waitable timer. Windows'
 // default timer ticks every 15.6 ms, which would drop a 10 ms frame rate to
@@ -38,6 +60,7 @@ private:
 
     HANDLE ends_;
     HANDLE timer_;
+    DelayExecution wineSleep_ = WineSleep();
     bool highResolution_ = true;
     bool fineTicks_ = false;
 };
@@ -80,11 +103,14 @@ EventWait::Ready MessageWait::WaitForMessages(DWORD milliseconds) {
 }
 
 EventWait::Ready MessageWait::SleepUntil(Clock::time_point deadline) {
-    const auto remaining = std::chrono::ceil<std::chrono::duration<long long, std::ratio<1, 10'000'000>>>(
-        deadline - Clock::now());
-    const HANDLE handles[2] = {ends_, timer_};
+    const auto remaining = std::chrono::ceil<Ticks>(deadline - Clock::now());
     LARGE_INTEGER due;
-    due.QuadPart = -remaining.count();  // relative, in 100 ns units
+    due.QuadPart = -remaining.count();  // relative
+    if (wineSleep_ != nullptr && remaining.count() > 0 && remaining <= LongestUnwatchedSleep) {
+        wineSleep_(FALSE, &due);
+        return {};
+    }
+    const HANDLE handles[2] = {ends_, timer_};
     DWORD result = WAIT_FAILED;
     if (remaining.count() > 0) {
         HoldFineTicks(!highResolution_);
