@@ -1,5 +1,6 @@
 #include "tests/window/harness/ClientLog.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -51,13 +52,20 @@ std::string Unnamed(const std::string& argument) {
 
 }  // namespace
 
+// libwayland stamps each line with the wall clock's milliseconds, cut to 32
+// bits and right-aligned in seven places: "[1234567.890] " or, for a while
+// after the count wraps, "[ 256105.971] ".
 bool IsProtocolLine(std::string_view line) {
     if (line.size() < 3 || line.front() != '[') {
         return false;
     }
     const std::size_t close = line.find("] ");
-    return close != std::string_view::npos && close > 1 &&
-           line.substr(1, close - 1).find_first_not_of("0123456789.") == std::string_view::npos;
+    if (close == std::string_view::npos) {
+        return false;
+    }
+    std::string_view stamp = line.substr(1, close - 1);
+    stamp.remove_prefix(std::min(stamp.find_first_not_of(' '), stamp.size()));
+    return !stamp.empty() && stamp.find_first_not_of("0123456789.") == std::string_view::npos;
 }
 
 void ClientLog::Update() {
