@@ -1,15 +1,18 @@
 // Remote control of the game's page for the tests and benchmarks: serves a
-// site on 127.0.0.1, opens it in Debian's Chromium (on the X display in
-// DISPLAY) through playwright-core, then answers one command a line on
-// standard input with one line on standard output: "ok" and the answer, or
-// "error" and why. Positions are the table's pixels.
+// site on 127.0.0.1, opens it in a browser (on the X display in DISPLAY),
+// then answers one command a line on standard input with one line on
+// standard output: "ok" and the answer, or "error" and why. Positions are
+// the table's pixels.
 //
-//   node driver.mjs <site folder> [--scale N] [--size WxH] [--page name.html]
+//   node driver.mjs <site folder> [--engine chromium|firefox|webkit] [--scale N] [--size WxH] [--page name.html]
 //
-// The browser's window fills the screen from its top-left corner, and the
-// page is shown as a desktop shows it, at N screen pixels per page pixel:
-// the tests move the mouse, type and take screenshots through the X server
-// itself, as a player's desktop would.
+// Each engine is a module in engines/ with the same few calls: launch,
+// goto, evaluate(fn, arg) and close, and addInitScript where the engine can
+// run a script before the page's own (elsewhere this server puts it into
+// the pages it serves). The browser's window fills the screen from its
+// top-left corner, and the page is shown as a desktop shows it, at N screen
+// pixels per page pixel: the tests move the mouse, type and take
+// screenshots through the X server itself, as a player's desktop would.
 
 import http from 'node:http';
 import fs from 'node:fs';
@@ -17,9 +20,8 @@ import path from 'node:path';
 import readline from 'node:readline';
 import { createRequire } from 'node:module';
 
-// playwright-core as npm installed it from the lock file, in the build folder.
+// The npm packages as npm installed them from the lock file, in the build folder.
 const require = createRequire(process.env.VORK_NODE_MODULES ?? import.meta.url);
-const { chromium } = require('playwright-core');
 
 const args = process.argv.slice(2);
 const site = args[0];
@@ -27,38 +29,21 @@ const option = (name, fallback) => {
   const at = args.indexOf(`--${name}`);
   return at >= 0 ? args[at + 1] : fallback;
 };
-const scale = option('scale', '1');
+const engine = await import(`./engines/${path.basename(option('engine', 'chromium').toLowerCase())}.mjs`);
+const scale = Number(option('scale', '1'));
 // The screen's size; the browser's window is given in page pixels.
 const [width, height] = option('size', '1024x768').split('x').map((pixels) => Math.floor(pixels / scale));
 const pageName = option('page', 'index.html');
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-const server = http.createServer((request, response) => {
-  const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-  const file = path.join(site, name === '/' ? 'index.html' : name);
-  if (!file.startsWith(path.resolve(site)) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
-    response.writeHead(404).end();
-    return;
-  }
-  response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
-  fs.createReadStream(file).pipe(response);
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-
-// Chromium's own calls home are turned off: this machine reaches no such host.
-const browser = await chromium.launch({
-  executablePath: process.env.VORK_CHROMIUM ?? '/usr/bin/chromium',
-  headless: false,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', '--window-position=0,0', `--window-size=${width},${height}`,
-    `--force-device-scale-factor=${scale}`],
-});
-const context = await browser.newContext({ viewport: null });
 // Every present and its time, for the benchmarks: the game's own import,
-// wrapped before the page instantiates the module.
-// The same for the first display frame after the page shows the table.
-await context.addInitScript(() => {
+// wrapped before the page instantiates the module. The same for the first
+// display frame after the page shows the table. Timers the page sets, for
+// the tests: each frame's sleep sets one. Errors the page meets, from
+// every engine alike.
+function probe() {
   window.vorkPresents = [];
+  window.vorkTimers = 0;
+  window.vorkProblems = [];
   const wrap = (imports) => {
     const { present, window_show: show } = imports.vork ?? {};
     if (present) {
@@ -77,32 +62,65 @@ await context.addInitScript(() => {
   WebAssembly.instantiateStreaming = (source, imports) => streaming(source, wrap(imports));
   const plain = WebAssembly.instantiate;
   WebAssembly.instantiate = (source, imports) => plain(source, wrap(imports));
-});
-// Timers the page sets, for the tests: each frame's sleep sets one.
-await context.addInitScript(() => {
-  window.vorkTimers = 0;
   const setTimer = window.setTimeout;
   window.setTimeout = (...values) => {
     window.vorkTimers++;
     return setTimer(...values);
   };
+  const report = console.error;
+  console.error = (...values) => {
+    window.vorkProblems.push(values.join(' '));
+    report(...values);
+  };
+  window.addEventListener('error', (event) => window.vorkProblems.push(event.message));
+  window.addEventListener('unhandledrejection', (event) => window.vorkProblems.push(String(event.reason)));
+}
+const probeScript = `(${probe})();`;
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const injected = [];
+const server = http.createServer((request, response) => {
+  const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+  const file = path.join(site, name === '/' ? 'index.html' : name);
+  if (!file.startsWith(path.resolve(site)) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+    response.writeHead(404).end();
+    return;
+  }
+  const type = types[path.extname(file)] ?? 'application/octet-stream';
+  response.writeHead(200, { 'Content-Type': type });
+  if (type === 'text/html' && injected.length > 0) {
+    const scripts = injected.map((source) => `<script>${source}</script>`).join('');
+    response.end(fs.readFileSync(file, 'utf8').replace(/<head>/i, `<head>${scripts}`));
+  } else {
+    fs.createReadStream(file).pipe(response);
+  }
 });
-const page = await context.newPage();
-const problems = [];
-page.on('pageerror', (error) => problems.push(error.message));
-page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
-await page.goto(`http://127.0.0.1:${server.address().port}/${pageName}`);
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+
+const browser = await engine.launch({ require, width, height, scale });
+if (browser.addInitScript) await browser.addInitScript(probeScript);
+else injected.push(probeScript);
+await browser.goto(`http://127.0.0.1:${server.address().port}/${pageName}`);
+const evaluate = browser.evaluate;
+
+// Asks the page until `fn` answers something other than undefined.
+async function until(fn, arg, timeoutMs = 30000) {
+  const deadline = Date.now() + timeoutMs;
+  for (;;) {
+    const answer = await evaluate(fn, arg);
+    if (answer !== undefined && answer !== null) return answer;
+    if (Date.now() > deadline) throw new Error('the page did not come to it in time');
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  }
+}
 
 const commands = {
   // The time from opening the page to its first picture, in milliseconds.
-  async shown() {
-    await page.waitForFunction(() => window.vorkFirstFrame !== undefined);
-    return (await page.evaluate(() => window.vorkFirstFrame)).toFixed(1);
-  },
+  shown: async () => (await until(() => window.vorkFirstFrame)).toFixed(1),
   // The canvas's own pixels, the picture as the page last uploaded it,
   // written to `file` as packed RGB; the answer is its width and height.
   async grab(file) {
-    const [width, height, pixels] = await page.evaluate(() => {
+    const [width, height, pixels] = await evaluate(() => {
       const canvas = document.getElementById('picture');
       const rgba = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
       let rgb = '';
@@ -114,23 +132,28 @@ const commands = {
   },
   // Where the table is on the screen, in screen pixels: left, top, width, height.
   where: () =>
-    page.evaluate(() => {
+    evaluate(() => {
       const box = document.getElementById('picture').getBoundingClientRect();
       const ratio = window.devicePixelRatio;
-      // The browser's own bars are above the page.
-      const top = window.screenY + window.outerHeight - window.innerHeight;
-      return [window.screenX + box.left, top + box.top, box.width, box.height].map((v) => Math.round(v * ratio)).join(' ');
+      // The browser's own bars are above the page. Firefox tells where the
+      // page starts to the device pixel: its bars may end halfway through a
+      // page pixel, and its window's sizes are whole page pixels.
+      const left = window.mozInnerScreenX ?? window.screenX;
+      const top = window.mozInnerScreenY ?? window.screenY + window.outerHeight - window.innerHeight;
+      return [left + box.left, top + box.top, box.width, box.height].map((v) => Math.round(v * ratio)).join(' ');
     }),
-  caption: () => page.evaluate(() => document.getElementById('caption').textContent),
-  title: () => page.title(),
-  status: () => page.evaluate(() => document.getElementById('status').textContent),
-  locked: () => page.evaluate(() => String(document.pointerLockElement?.id === 'picture')),
-  exit: () => page.evaluate(() => document.body.dataset.exitStatus ?? ''),
+  // The class of the browser's top-level X window, where keys go.
+  window: () => engine.windowClass,
+  caption: () => evaluate(() => document.getElementById('caption').textContent),
+  title: () => evaluate(() => document.title),
+  status: () => evaluate(() => document.getElementById('status').textContent),
+  locked: () => evaluate(() => String(document.pointerLockElement?.id === 'picture')),
+  exit: () => evaluate(() => document.body.dataset.exitStatus ?? ''),
   // Times of the presents since the last asking, milliseconds apart from the first.
-  presents: () => page.evaluate(() => window.vorkPresents.splice(0).map((t) => t.toFixed(3)).join(' ')),
+  presents: () => evaluate(() => window.vorkPresents.splice(0).map((t) => t.toFixed(3)).join(' ')),
   // Timers set and presents made since the last asking.
   pacing: () =>
-    page.evaluate(() => {
+    evaluate(() => {
       const answer = `${window.vorkTimers} ${window.vorkPresents.length}`;
       window.vorkTimers = 0;
       window.vorkPresents.length = 0;
@@ -139,7 +162,7 @@ const commands = {
   // Keeps the page's thread busy `times` times for `ms` each, a little apart,
   // as a collection or a busy machine does.
   stall: (times, ms) =>
-    page.evaluate(
+    evaluate(
       ([times, ms]) =>
         new Promise((done) => {
           const busy = () => {
@@ -152,7 +175,7 @@ const commands = {
         }),
       [Number(times), Number(ms)],
     ),
-  problems: () => problems.join(' | '),
+  problems: () => evaluate(() => window.vorkProblems.join(' | ')),
   pid: () => String(process.pid),
 };
 
