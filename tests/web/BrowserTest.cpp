@@ -134,7 +134,8 @@ TEST_P(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {
     EXPECT_FALSE(WaitUntil([&] { return PlayerMallet() != held && page.Caption() == GameFacts::TitleCaption; }, 300ms))
         << "the mallet moved to " << PlayerMallet() << " while the hold was lost";
 
-    // Chromium refuses a lock asked for within a second of Esc.
+    // Chromium refuses a lock asked for within a second of Esc; Firefox and
+    // WebKit are given the same wait.
     std::this_thread::sleep_for(1500ms);
     page.Click(1);
     EXPECT_TRUE(WaitUntil([this] { return page.PointerLocked() || page.Caption() != GameFacts::TitleCaption; }, 1s))
