@@ -30,6 +30,10 @@ std::optional<::Window> BrowserWindow(XConnection& x, const std::string& windowC
 std::vector<std::string> DriverEnvironment(XDesktop& desktop) {
     std::vector<std::string> environment = X11Environment(desktop.Server.DisplayName());
     environment.push_back("VORK_NODE_MODULES=" VORK_NODE_MODULES);
+    // No session bus: without one GTK's accessibility starts one, with its
+    // accessibility bus, and Firefox's outlived every run.
+    environment.push_back("NO_AT_BRIDGE=1");
+    environment.push_back("DBUS_SESSION_BUS_ADDRESS=disabled:");
     return environment;
 }
 
