@@ -6,7 +6,10 @@
 // desktop game. In each round each subject is started afresh on an X server
 // of its own and measured alone: a browser stopped and resumed, as the
 // window benchmarks do with their programs, catches up for seconds afterwards.
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -65,11 +68,34 @@ std::vector<pid_t> Descendants(pid_t root) {
 
 using Usage = std::map<pid_t, ThreadTotals>;
 
+// The processor a process has used, its ended threads' too: a browser's
+// threads come and go, and a sum over the live ones shrinks as they end.
+std::optional<std::chrono::nanoseconds> ProcessorOf(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) {
+        return std::nullopt;
+    }
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string skipped;
+    for (int field = 3; field < 14; ++field) {
+        fields >> skipped;
+    }
+    long long user = 0;
+    long long system = 0;
+    if (!(fields >> user >> system)) {
+        return std::nullopt;
+    }
+    return std::chrono::nanoseconds((user + system) * 1'000'000'000LL / sysconf(_SC_CLK_TCK));
+}
+
 Usage UsageOf(const std::vector<pid_t>& pids) {
     Usage usage;
     for (const pid_t pid : pids) {
-        if (const auto totals = TotalsOfThreads(pid)) {
-            usage[pid] = *totals;
+        const auto totals = TotalsOfThreads(pid);
+        const auto processor = ProcessorOf(pid);
+        if (totals && processor) {
+            usage[pid] = {*processor, totals->VoluntarySwitches};
         }
     }
     return usage;
