@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the browser version and measures it: the site's size, then, in
-# Debian's Chromium on private X servers, the time to the first picture, the
-# rally's frame rate and periods, and the browser's processor share in a
-# rally beside a floor page and the desktop game (bench/web/WebBench.cpp).
+# Debian's Chromium, Firefox ESR and WebKitGTK side by side on private X
+# servers, the time to the first picture, the rally's frame rate and periods,
+# and each browser's processor share in a rally beside a floor page in the
+# same browser, and the desktop game's (bench/web/WebBench.cpp).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" desktop web web-tests

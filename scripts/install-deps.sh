@@ -4,7 +4,7 @@
 #
 #   desktop    build, test, benchmark and package the Linux game
 #   web        build the browser version (scripts/build-web.sh)
-#   web-tests  play it in Debian's Chromium for the tests and benchmarks
+#   web-tests  play it in Debian's Chromium, Firefox ESR and WebKitGTK for the tests and benchmarks
 #   windows    cross-build the Windows version (scripts/build-windows.sh)
 set -euo pipefail
 
@@ -35,7 +35,9 @@ web=(
   # the host compiler and zlib for the tool that draws the web app's icons
   g++ zlib1g-dev
 )
-web_tests=(chromium xvfb xdotool x11-utils)
+# WebKitWebDriver drives the MiniBrowser of the WebKitGTK it depends on; the
+# driver turns GTK's accessibility bus off, so no session bus is needed
+web_tests=(chromium firefox-esr webkit2gtk-driver xvfb xdotool x11-utils)
 windows=(
   # the cross compiler and resource compiler, CMake and Ninja for the
   # libraries, dpkg-source for their sources, NSIS for the installer

@@ -1,12 +1,15 @@
-// The game's page in Chromium, measured as a player's machine would feel it:
-// how soon the table shows, the rally's frame rate and periods (from the
-// game's own presents), and the processor the browser uses (all its
-// processes, the X server apart) in a rally, side by side with a floor page
-// (bench/web/floor.html) in the same browser and with the desktop game. In
-// each round each of the three is started afresh on an X server of its own
-// and measured alone: a browser stopped and resumed, as the window
-// benchmarks do with their programs, catches up for seconds afterwards.
+// The game's page in each browser engine, measured as a player's machine
+// would feel it: how soon the table shows, the rally's frame rate and
+// periods (from the game's own presents), and the processor the browser uses
+// (all its processes, the X server apart) in a rally, side by side with a
+// floor page (bench/web/floor.html) in the same browser, and with the
+// desktop game. In each round each subject is started afresh on an X server
+// of its own and measured alone: a browser stopped and resumed, as the
+// window benchmarks do with their programs, catches up for seconds afterwards.
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -65,11 +68,34 @@ std::vector<pid_t> Descendants(pid_t root) {
 
 using Usage = std::map<pid_t, ThreadTotals>;
 
+// The processor a process has used, its ended threads' too: a browser's
+// threads come and go, and a sum over the live ones shrinks as they end.
+std::optional<std::chrono::nanoseconds> ProcessorOf(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) {
+        return std::nullopt;
+    }
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string skipped;
+    for (int field = 3; field < 14; ++field) {
+        fields >> skipped;
+    }
+    long long user = 0;
+    long long system = 0;
+    if (!(fields >> user >> system)) {
+        return std::nullopt;
+    }
+    return std::chrono::nanoseconds((user + system) * 1'000'000'000LL / sysconf(_SC_CLK_TCK));
+}
+
 Usage UsageOf(const std::vector<pid_t>& pids) {
     Usage usage;
     for (const pid_t pid : pids) {
-        if (const auto totals = TotalsOfThreads(pid)) {
-            usage[pid] = *totals;
+        const auto totals = TotalsOfThreads(pid);
+        const auto processor = ProcessorOf(pid);
+        if (totals && processor) {
+            usage[pid] = {*processor, totals->VoluntarySwitches};
         }
     }
     return usage;
@@ -151,10 +177,12 @@ std::optional<Figures> Measure(const Measured& subject) {
     return MeasureRoundWith([&](Figures& f) { return MeasureInterval(subject, f); }, 1s);
 }
 
+constexpr Engine Engines[] = {Engine::Chromium, Engine::Firefox, Engine::WebKit};
+
 // The game's page, from a fresh start: a rally, then the title's idle cost.
-std::optional<Figures> PageRound(std::vector<double>& idleShares) {
+std::optional<Figures> PageRound(Engine engine, std::vector<double>& idleShares) {
     XDesktop desktop;
-    BrowserSession page(desktop);
+    BrowserSession page(desktop, {.Browser = engine});
     page.WaitForTable();
     const auto browser = [&] { return Descendants(page.DriverPid()); };
     idleShares.push_back(IdleShare(Measured{"page", browser, desktop.Server.Pid()}));
@@ -171,9 +199,9 @@ std::optional<Figures> PageRound(std::vector<double>& idleShares) {
 
 // The floor page, from a fresh start, given the time the game's page spends
 // on its idle title first: a browser just started is busy for seconds.
-std::optional<Figures> FloorRound() {
+std::optional<Figures> FloorRound(Engine engine) {
     XDesktop desktop;
-    BrowserSession floor(desktop, {.Page = "floor.html", .Site = VORK_BENCH_WEB_DIR});
+    BrowserSession floor(desktop, {.Browser = engine, .Page = "floor.html", .Site = VORK_BENCH_WEB_DIR});
     std::this_thread::sleep_for(IdleMeasuredIn);
     return Measure({"floor", [&] { return Descendants(floor.DriverPid()); }, desktop.Server.Pid(),
                     [&] { return Numbers(floor.Ask("presents")); }});
@@ -195,54 +223,99 @@ std::optional<Figures> DesktopRound() {
                     [] { return std::vector<double>{}; }, [&] { return rally.EndedByGoal(); }});
 }
 
-int Run() {
+// One engine's figures: the medians of its rounds and its launches.
+struct EngineFigures {
+    Medians Page;
+    Medians Floor;
+    double FramesPerSecond = 0;
+    double PeriodP50 = 0;
+    double PeriodP99 = 0;
+    double FirstPicture = 0;
+    double IdleShare = 0;
+};
+
+std::optional<EngineFigures> MeasureEngine(Engine engine) {
+    const std::string name(NameOf(engine));
     std::vector<double> firstPictures;
     for (int launch = 0; launch < Launches; ++launch) {
         XDesktop desktop;
-        BrowserSession page(desktop);
+        BrowserSession page(desktop, {.Browser = engine});
         firstPictures.push_back(page.WaitForTable());
     }
-
     std::vector<double> idleShares;
-    const std::pair<const char*, std::function<std::optional<Figures>()>> subjects[] = {
-        {"page", [&] { return PageRound(idleShares); }}, {"floor", FloorRound}, {"desktop", DesktopRound}};
-    std::map<std::string, std::vector<Figures>> rounds;
-    std::printf("rounds of %d x %.0f s each, each subject alone and from a fresh start:\n", IntervalsPerRound,
-                Seconds(Interval));
+    std::vector<Figures> pages;
+    std::vector<Figures> floors;
     for (int round = 1; round <= Rounds; ++round) {
-        for (const auto& [name, play] : subjects) {
-            const auto figures = play();
-            if (!figures) {
-                std::fprintf(stderr, "round %d: the %s did not play or kept being interrupted\n", round, name);
-                return 1;
-            }
-            PrintRound(name, round, *figures);
-            rounds[name].push_back(*figures);
+        const auto page = PageRound(engine, idleShares);
+        const auto floor = FloorRound(engine);
+        if (!page || !floor) {
+            std::fprintf(stderr, "%s round %d: the %s did not play or kept being interrupted\n", name.c_str(), round,
+                         page ? "floor" : "page");
+            return std::nullopt;
         }
+        PrintRound((name + " page").c_str(), round, *page);
+        PrintRound((name + " floor").c_str(), round, *floor);
+        pages.push_back(*page);
+        floors.push_back(*floor);
     }
-
-    const Medians p = MediansOf(rounds["page"]);
-    const Medians f = MediansOf(rounds["floor"]);
-    const Medians d = MediansOf(rounds["desktop"]);
     std::vector<double> periods;
     double seconds = 0;
-    for (const Figures& figures : rounds["page"]) {
+    for (const Figures& figures : pages) {
         periods.insert(periods.end(), figures.PeriodsMs.begin(), figures.PeriodsMs.end());
         seconds += figures.Seconds;
     }
-    std::printf("\nmedians of %d rounds            page     floor   page / floor   desktop game\n", Rounds);
-    std::printf("processor, %% of a core        %6.2f    %6.2f    %5.2f          %6.2f\n", p.Share, f.Share,
-                p.Share / f.Share, d.Share);
-    std::printf("X server, %% of a core         %6.2f    %6.2f    %5.2f          %6.2f\n", p.ServerShare, f.ServerShare,
-                p.ServerShare / f.ServerShare, d.ServerShare);
-    std::printf("(the page and the floor: all of Chromium's processes; the desktop game: its own)\n");
-    std::printf("\nrally frames: %zu in %.1f s: %.2f per second; period p50 %.2f ms, p99 %.2f ms, longest %.2f ms\n",
-                periods.size(), seconds, static_cast<double>(periods.size()) / seconds, Median(periods),
-                Quantile(periods, 0.99), Max(periods));
-    const auto [soonest, latest] = std::minmax_element(firstPictures.begin(), firstPictures.end());
-    std::printf("first picture after opening the page: median %.0f ms (%d launches, %.0f to %.0f)\n",
-                Median(firstPictures), Launches, *soonest, *latest);
-    std::printf("idle title page: median %.2f %% of a core\n", Median(idleShares));
+    return EngineFigures{MediansOf(pages),      MediansOf(floors),
+                         static_cast<double>(periods.size()) / seconds,
+                         Median(periods),       Quantile(periods, 0.99),
+                         Median(firstPictures), Median(idleShares)};
+}
+
+int Run() {
+    std::printf("rounds of %d x %.0f s each, each subject alone and from a fresh start:\n", IntervalsPerRound,
+                Seconds(Interval));
+    std::vector<EngineFigures> engines;
+    for (const Engine engine : Engines) {
+        const auto figures = MeasureEngine(engine);
+        if (!figures) {
+            return 1;
+        }
+        engines.push_back(*figures);
+    }
+    std::vector<Figures> desktops;
+    for (int round = 1; round <= Rounds; ++round) {
+        const auto figures = DesktopRound();
+        if (!figures) {
+            std::fprintf(stderr, "round %d: the desktop game did not play or kept being interrupted\n", round);
+            return 1;
+        }
+        PrintRound("desktop", round, *figures);
+        desktops.push_back(*figures);
+    }
+
+    const auto row = [&](const char* what, const char* format, const std::function<double(const EngineFigures&)>& of) {
+        std::printf("%-44s", what);
+        for (const EngineFigures& figures : engines) {
+            std::printf(format, of(figures));
+        }
+        std::printf("\n");
+    };
+    std::printf("\nmedians of %d rounds (%d launches)              ", Rounds, Launches);
+    for (const Engine engine : Engines) {
+        std::printf("%10s", std::string(NameOf(engine)).c_str());
+    }
+    std::printf("\n");
+    row("rally frames per second", "%10.2f", [](const EngineFigures& f) { return f.FramesPerSecond; });
+    row("frame period p50, ms", "%10.2f", [](const EngineFigures& f) { return f.PeriodP50; });
+    row("frame period p99, ms", "%10.2f", [](const EngineFigures& f) { return f.PeriodP99; });
+    row("processor in a rally, page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Page.Share; });
+    row("processor, floor page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Floor.Share; });
+    row("page / floor", "%10.2f", [](const EngineFigures& f) { return f.Page.Share / f.Floor.Share; });
+    row("X server in a rally, page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Page.ServerShare; });
+    row("X server, floor page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Floor.ServerShare; });
+    row("first picture after opening the page, ms", "%10.0f", [](const EngineFigures& f) { return f.FirstPicture; });
+    row("idle title page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.IdleShare; });
+    std::printf("(each browser: all its processes; the desktop game beside them, its own: %.2f %% of a core)\n",
+                MediansOf(desktops).Share);
     return 0;
 }
 

@@ -13,8 +13,9 @@
 namespace vork::testing {
 namespace {
 
-// Each test gets its own X server and a browser showing the game's page.
-class Browser : public ::testing::Test {
+// Each test gets its own X server and a browser showing the game's page, in
+// each engine.
+class Browser : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override { page.WaitForTable(); }
 
@@ -38,18 +39,24 @@ protected:
     }
 
     XDesktop desktop;
-    BrowserSession page{desktop};
+    BrowserSession page{desktop, {.Browser = GetParam()}};
 };
 
-TEST_F(Browser, ShowsTheTitleAsTheDesktopDrawsIt) {
+std::string EngineName(const ::testing::TestParamInfo<Engine>& info) { return std::string(NameOf(info.param)); }
+
+constexpr Engine Engines[] = {Engine::Chromium, Engine::Firefox, Engine::WebKit};
+
+TEST_P(Browser, ShowsTheTitleAsTheDesktopDrawsIt) {
     EXPECT_TRUE(ComesToShow(Shot(), TitlePicture(), 2s));
     EXPECT_EQ(page.Caption(), "vorK");
     EXPECT_EQ(page.PageTitle(), "vorK");
 }
 
-TEST(DenseScreen, ShowsEachTablePixelAsASharpBlock) {
+class DenseScreen : public ::testing::TestWithParam<Engine> {};
+
+TEST_P(DenseScreen, ShowsEachTablePixelAsASharpBlock) {
     XDesktop desktop({1200, 1000});
-    BrowserSession page(desktop, {.DeviceScale = 2});
+    BrowserSession page(desktop, {.Browser = GetParam(), .DeviceScale = 2});
     page.WaitForTable();
     std::optional<platform::Image> shrunk;
     EXPECT_TRUE(WaitUntil(
@@ -65,7 +72,7 @@ TEST(DenseScreen, ShowsEachTablePixelAsASharpBlock) {
 // Every picture the page shows in a rally is a whole frame as the game draws
 // it; the goal leaves the last frame with its texts, on the screen itself.
 // Shift held on the click asks for two pucks, as on the desktop.
-TEST_F(Browser, ShowsEveryFrameAndTheGoalAsTheGameDrawsThem) {
+TEST_P(Browser, ShowsEveryFrameAndTheGoalAsTheGameDrawsThem) {
     StartRally(true);
     for (int grab = 0; grab < 20; ++grab) {
         ASSERT_TRUE(ShowsDrawnTable(Grab(), Caption(), 2)) << "grab " << grab;
@@ -80,7 +87,7 @@ TEST_F(Browser, ShowsEveryFrameAndTheGoalAsTheGameDrawsThem) {
 
 // Stalls of the page make its timers late for a while; the frames must go
 // back to sleeping on timers after them, not pass in messages from then on.
-TEST_F(Browser, SleepsOnTimersAgainAfterThePageStalls) {
+TEST_P(Browser, SleepsOnTimersAgainAfterThePageStalls) {
     StartRally();
     page.Ask("stall 10 30");
     std::this_thread::sleep_for(200ms);
@@ -99,9 +106,11 @@ TEST_F(Browser, SleepsOnTimersAgainAfterThePageStalls) {
 // moments, on a clock that wobbles. The game never stops, and the mallet stays
 // where the desktop's confinement keeps it, also on a dense screen, where
 // the pointer moves by half table pixels.
-TEST(RestlessPlay, NeverStopsTheGameNorLetsTheMalletOutOfItsHalf) {
+class RestlessPlay : public ::testing::TestWithParam<Engine> {};
+
+TEST_P(RestlessPlay, NeverStopsTheGameNorLetsTheMalletOutOfItsHalf) {
     XDesktop desktop({1200, 1000});
-    BrowserSession page(desktop, {.DeviceScale = 2});
+    BrowserSession page(desktop, {.Browser = GetParam(), .DeviceScale = 2});
     page.WaitForTable();
     page.Ask("wobble 0.5");
     std::mt19937 random(20261208);
@@ -131,7 +140,7 @@ TEST(RestlessPlay, NeverStopsTheGameNorLetsTheMalletOutOfItsHalf) {
     EXPECT_EQ(page.Ask("problems"), "");
 }
 
-TEST_F(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {
+TEST_P(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {
     StartRally();
     EXPECT_TRUE(WaitUntil([this] { return page.PointerLocked(); }, 1s)) << "the click did not lock the pointer";
     const Box area = GameFacts::PlayerArea;
@@ -165,7 +174,8 @@ TEST_F(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {
     EXPECT_FALSE(WaitUntil([&] { return PlayerMallet() != held && page.Caption() == GameFacts::TitleCaption; }, 300ms))
         << "the mallet moved to " << PlayerMallet() << " while the hold was lost";
 
-    // Chromium refuses a lock asked for within a second of Esc.
+    // Chromium refuses a lock asked for within a second of Esc; Firefox and
+    // WebKit are given the same wait.
     std::this_thread::sleep_for(1500ms);
     page.Click(1);
     EXPECT_TRUE(WaitUntil([this] { return page.PointerLocked() || page.Caption() != GameFacts::TitleCaption; }, 1s))
@@ -184,6 +194,10 @@ TEST_F(Browser, HoldsThePointerInThePlayersHalfUntilEscOrTheEnd) {
     EXPECT_TRUE(ComesToShow(Grab(), *last, 0s)) << "the picture changed after the end";
     EXPECT_EQ(page.Ask("problems"), "") << "the page reported errors";
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, Browser, ::testing::ValuesIn(Engines), EngineName);
+INSTANTIATE_TEST_SUITE_P(Engines, DenseScreen, ::testing::ValuesIn(Engines), EngineName);
+INSTANTIATE_TEST_SUITE_P(Engines, RestlessPlay, ::testing::ValuesIn(Engines), EngineName);
 
 }  // namespace
 }  // namespace vork::testing

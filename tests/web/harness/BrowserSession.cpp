@@ -17,22 +17,36 @@
 namespace vork::testing {
 namespace {
 
-// The browser's own top-level window, where the X server sends its keys.
-std::optional<::Window> BrowserWindow(XConnection& x) {
+// The browser's own top-level window, where the X server sends its keys:
+// browsers keep small windows of their own class too.
+std::optional<::Window> BrowserWindow(XConnection& x, const std::string& windowClass) {
     return FindWindow(x, [&](::Window window) {
         const auto name = WindowClass(x, window);
-        const auto caption = ReadCaption(x, window);
-        return name && name->second == "Chromium" && caption && caption->ends_with(" - Chromium");
+        const auto size = ClientSize(x, window);
+        return name && name->second == windowClass && size && size->X > 100 && size->Y > 100;
     });
 }
 
 std::vector<std::string> DriverEnvironment(XDesktop& desktop) {
     std::vector<std::string> environment = X11Environment(desktop.Server.DisplayName());
     environment.push_back("VORK_NODE_MODULES=" VORK_NODE_MODULES);
+    // No session bus: without one GTK's accessibility starts one, with its
+    // accessibility bus, and Firefox's outlived every run.
+    environment.push_back("NO_AT_BRIDGE=1");
+    environment.push_back("DBUS_SESSION_BUS_ADDRESS=disabled:");
     return environment;
 }
 
 }  // namespace
+
+std::string_view NameOf(Engine engine) {
+    switch (engine) {
+        case Engine::Chromium: return "Chromium";
+        case Engine::Firefox: return "Firefox";
+        case Engine::WebKit: return "WebKit";
+    }
+    return "";
+}
 
 std::string BrowserSession::DefaultSite() {
     const char* site = std::getenv("VORK_WEB_SITE");
@@ -52,12 +66,24 @@ BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
       ignorePipeErrors_((signal(SIGPIPE, SIG_IGN), true)),
       errorPath_(NewTemporaryFile("vork-browser")),
       grabPath_(NewTemporaryFile("vork-grab")),
-      driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--scale", std::to_string(options.DeviceScale),
-                               "--size",
+      driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--engine", std::string(NameOf(options.Browser)),
+                               "--scale", std::to_string(options.DeviceScale), "--size",
                                std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
-                               "--page", options.Page, "--screen", options.Screen,
-                               "--workers", options.Workers},
-                              DriverEnvironment(desktop), errorPath_)) {}
+                               "--page", options.Page, "--screen", options.Screen, "--workers", options.Workers},
+                              DriverEnvironment(desktop), errorPath_)),
+      windowClass_(Ask("window", 60s)) {
+    if (emulated_) {
+        return;
+    }
+    // A player's browser window is the active one. Without a window manager
+    // the X server's focus alone does not make Firefox's active, and it
+    // refuses the pointer lock until a click on the page has: the page's
+    // margin beside the table takes it.
+    FocusBrowser();
+    const Box table = OnScreen();
+    desktop_.Input.MoveTo(desktop_.X.Root(), table.Left / 2, table.Top + table.Height() / 2);
+    desktop_.Input.Click(1);
+}
 
 BrowserSession::~BrowserSession() {
     const ssize_t written = write(driver_.Input, "quit\n", 5);
@@ -144,7 +170,7 @@ std::optional<int> BrowserSession::ExitStatus() {
 }
 
 void BrowserSession::FocusBrowser() {
-    const auto window = BrowserWindow(desktop_.X);
+    const auto window = BrowserWindow(desktop_.X, windowClass_);
     if (!window) {
         throw std::runtime_error("no browser window on the display");
     }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Image.h"
 #include "tests/window/harness/ChildProcess.h"
@@ -13,14 +14,19 @@
 
 namespace vork::testing {
 
-// The game's page in Debian's Chromium on a private desktop, as a player
-// meets it: the browser shows the site from a server of its own, and is
-// driven by tests/web/driver.mjs, one command at a time. Or as a phone or a
-// tablet shows it, emulated by the browser: touch only, and the screen's
-// pixels from the browser rather than the X server.
+// The browsers the page is played in, each Debian's own.
+enum class Engine { Chromium, Firefox, WebKit };
+std::string_view NameOf(Engine engine);
+
+// The game's page in a browser on a private desktop, as a player meets it:
+// the browser shows the site from a server of its own, and is driven by
+// tests/web/driver.mjs, one command at a time. Or as a phone or a tablet
+// shows it, emulated by Chromium: touch only, and the screen's pixels from
+// the browser rather than the X server.
 class BrowserSession {
 public:
     struct Options {
+        Engine Browser = Engine::Chromium;
         int DeviceScale = 1;  // screen pixels per page pixel
         std::string Page = "index.html";
         std::string Site = DefaultSite();
@@ -96,6 +102,8 @@ private:
     std::string grabPath_;
     PipedChild driver_;
     std::string buffered_;
+    // The class of the browser's top-level X window, as its driver names it.
+    std::string windowClass_;
 };
 
 }  // namespace vork::testing
