@@ -54,6 +54,13 @@ function probe() {
   window.vorkPresents = [];
   window.vorkTimers = 0;
   window.vorkProblems = [];
+  // Pixels of a 2D drawing, packed as RGB in base64, for the tests' pictures.
+  window.vorkRgb = (drawing, left, top, width, height) => {
+    const rgba = drawing.getImageData(left, top, width, height).data;
+    let rgb = '';
+    for (let i = 0; i < rgba.length; i += 4) rgb += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
+    return btoa(rgb);
+  };
   const wrap = (imports) => {
     const { present, window_show: show } = imports.vork ?? {};
     if (present) {
@@ -127,8 +134,8 @@ function enginePage() {
   return browser.page;
 }
 
-// Pixels as the page packs them, written to `file`; the answer is their
-// width and height.
+// Pixels as the page packs them (window.vorkRgb), written to `file`; the
+// answer is their width and height.
 function writeRgb(file, [width, height, rgb]) {
   fs.writeFileSync(file, Buffer.from(rgb, 'base64'));
   return `${width} ${height}`;
@@ -161,17 +168,14 @@ const commands = {
   shown: async () => (await until(() => window.vorkFirstFrame)).toFixed(1),
   // The canvas's own pixels, the picture as the page last uploaded it,
   // written to `file` as packed RGB; the answer is its width and height.
-  async grab(file) {
-    const [width, height, pixels] = await evaluate(() => {
-      const canvas = document.getElementById('picture');
-      const rgba = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-      let rgb = '';
-      for (let i = 0; i < rgba.length; i += 4) rgb += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
-      return [canvas.width, canvas.height, btoa(rgb)];
-    });
-    fs.writeFileSync(file, Buffer.from(pixels, 'base64'));
-    return `${width} ${height}`;
-  },
+  grab: async (file) =>
+    writeRgb(
+      file,
+      await evaluate(() => {
+        const canvas = document.getElementById('picture');
+        return [canvas.width, canvas.height, window.vorkRgb(canvas.getContext('2d'), 0, 0, canvas.width, canvas.height)];
+      }),
+    ),
   // The table as the emulated screen shows it, in its own pixels, from the
   // browser's screenshot, decoded by the page.
   async snap(file) {
@@ -185,10 +189,7 @@ const commands = {
         drawing.drawImage(shot, 0, 0);
         const box = document.getElementById('picture').getBoundingClientRect();
         const [left, top, width, height] = [box.left, box.top, box.width, box.height].map((v) => Math.round(v * devicePixelRatio));
-        const rgba = drawing.getImageData(left, top, width, height).data;
-        let rgb = '';
-        for (let i = 0; i < rgba.length; i += 4) rgb += String.fromCharCode(rgba[i], rgba[i + 1], rgba[i + 2]);
-        return [width, height, btoa(rgb)];
+        return [width, height, window.vorkRgb(drawing, left, top, width, height)];
       }, png),
     );
   },
