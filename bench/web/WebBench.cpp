@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -17,7 +18,9 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -177,15 +180,48 @@ std::optional<Figures> Measure(const Measured& subject) {
     return MeasureRoundWith([&](Figures& f) { return MeasureInterval(subject, f); }, 1s);
 }
 
-constexpr Engine Engines[] = {Engine::Chromium, Engine::Firefox, Engine::WebKit};
+// A browser measured: an engine, and how it composites. WebKitGTK composites
+// through OpenGL, which on a machine without a GPU (this one) is Mesa's
+// llvmpipe, whose threads take the page's cores at every display frame; it is
+// measured as installed, and with that compositing off, nearer to a machine
+// whose GPU does that work.
+struct Browser {
+    const char* Name;
+    Engine Kind;
+    const char* Compositing = "on";
+};
+const Browser AllBrowsers[] = {
+    {"Chromium", Engine::Chromium}, {"Firefox", Engine::Firefox}, {"WebKit", Engine::WebKit},
+    {"WebKit-noGL", Engine::WebKit, "off"}};
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// The browsers of the engines named on the command line, or all of them: one
+// engine alone is quicker to measure again while its pacing is worked on.
+std::vector<Browser> BrowsersNamed(int count, char** names) {
+    std::vector<Browser> browsers;
+    for (const Browser& browser : AllBrowsers) {
+        const auto named = [&](const char* name) { return SameName(name, NameOf(browser.Kind)); };
+        if (count <= 1 || std::any_of(names + 1, names + count, named)) {
+            browsers.push_back(browser);
+        }
+    }
+    if (browsers.empty()) {
+        throw std::runtime_error("no such engine; the engines are chromium, firefox and webkit");
+    }
+    return browsers;
+}
 
 // The game's page, from a fresh start: a rally, then the title's idle cost.
-std::optional<Figures> PageRound(Engine engine, std::vector<double>& idleShares) {
+std::optional<Figures> PageRound(const Browser& browser, std::vector<double>& idleShares) {
     XDesktop desktop;
-    BrowserSession page(desktop, {.Browser = engine});
+    BrowserSession page(desktop, {.Browser = browser.Kind, .Compositing = browser.Compositing});
     page.WaitForTable();
-    const auto browser = [&] { return Descendants(page.DriverPid()); };
-    idleShares.push_back(IdleShare(Measured{"page", browser, desktop.Server.Pid()}));
+    const auto processes = [&] { return Descendants(page.DriverPid()); };
+    idleShares.push_back(IdleShare(Measured{"page", processes, desktop.Server.Pid()}));
     RallyRun rally([&] { return page.Caption(); },
                    [&] {
                        page.ClickToPlay();
@@ -193,15 +229,18 @@ std::optional<Figures> PageRound(Engine engine, std::vector<double>& idleShares)
                        return true;
                    });
     rally.Start();
-    return Measure({"page", browser, desktop.Server.Pid(), [&] { return Numbers(page.Ask("presents")); },
+    return Measure({"page", processes, desktop.Server.Pid(), [&] { return Numbers(page.Ask("presents")); },
                     [&] { return rally.EndedByGoal(); }});
 }
 
 // The floor page, from a fresh start, given the time the game's page spends
 // on its idle title first: a browser just started is busy for seconds.
-std::optional<Figures> FloorRound(Engine engine) {
+std::optional<Figures> FloorRound(const Browser& browser) {
     XDesktop desktop;
-    BrowserSession floor(desktop, {.Browser = engine, .Page = "floor.html", .Site = VORK_BENCH_WEB_DIR});
+    BrowserSession floor(desktop, {.Browser = browser.Kind,
+                                   .Page = "floor.html",
+                                   .Site = VORK_BENCH_WEB_DIR,
+                                   .Compositing = browser.Compositing});
     std::this_thread::sleep_for(IdleMeasuredIn);
     return Measure({"floor", [&] { return Descendants(floor.DriverPid()); }, desktop.Server.Pid(),
                     [&] { return Numbers(floor.Ask("presents")); }});
@@ -223,8 +262,8 @@ std::optional<Figures> DesktopRound() {
                     [] { return std::vector<double>{}; }, [&] { return rally.EndedByGoal(); }});
 }
 
-// One engine's figures: the medians of its rounds and its launches.
-struct EngineFigures {
+// One browser's figures: the medians of its rounds and its launches.
+struct BrowserFigures {
     Medians Page;
     Medians Floor;
     double FramesPerSecond = 0;
@@ -234,20 +273,20 @@ struct EngineFigures {
     double IdleShare = 0;
 };
 
-std::optional<EngineFigures> MeasureEngine(Engine engine) {
-    const std::string name(NameOf(engine));
+std::optional<BrowserFigures> MeasureBrowser(const Browser& browser) {
+    const std::string name = browser.Name;
     std::vector<double> firstPictures;
     for (int launch = 0; launch < Launches; ++launch) {
         XDesktop desktop;
-        BrowserSession page(desktop, {.Browser = engine});
+        BrowserSession page(desktop, {.Browser = browser.Kind, .Compositing = browser.Compositing});
         firstPictures.push_back(page.WaitForTable());
     }
     std::vector<double> idleShares;
     std::vector<Figures> pages;
     std::vector<Figures> floors;
     for (int round = 1; round <= Rounds; ++round) {
-        const auto page = PageRound(engine, idleShares);
-        const auto floor = FloorRound(engine);
+        const auto page = PageRound(browser, idleShares);
+        const auto floor = FloorRound(browser);
         if (!page || !floor) {
             std::fprintf(stderr, "%s round %d: the %s did not play or kept being interrupted\n", name.c_str(), round,
                          page ? "floor" : "page");
@@ -264,22 +303,22 @@ std::optional<EngineFigures> MeasureEngine(Engine engine) {
         periods.insert(periods.end(), figures.PeriodsMs.begin(), figures.PeriodsMs.end());
         seconds += figures.Seconds;
     }
-    return EngineFigures{MediansOf(pages),      MediansOf(floors),
+    return BrowserFigures{MediansOf(pages),      MediansOf(floors),
                          static_cast<double>(periods.size()) / seconds,
                          Median(periods),       Quantile(periods, 0.99),
                          Median(firstPictures), Median(idleShares)};
 }
 
-int Run() {
+int Run(const std::vector<Browser>& browsers) {
     std::printf("rounds of %d x %.0f s each, each subject alone and from a fresh start:\n", IntervalsPerRound,
                 Seconds(Interval));
-    std::vector<EngineFigures> engines;
-    for (const Engine engine : Engines) {
-        const auto figures = MeasureEngine(engine);
+    std::vector<BrowserFigures> measured;
+    for (const Browser& browser : browsers) {
+        const auto figures = MeasureBrowser(browser);
         if (!figures) {
             return 1;
         }
-        engines.push_back(*figures);
+        measured.push_back(*figures);
     }
     std::vector<Figures> desktops;
     for (int round = 1; round <= Rounds; ++round) {
@@ -292,28 +331,28 @@ int Run() {
         desktops.push_back(*figures);
     }
 
-    const auto row = [&](const char* what, const char* format, const std::function<double(const EngineFigures&)>& of) {
+    const auto row = [&](const char* what, const char* format, const std::function<double(const BrowserFigures&)>& of) {
         std::printf("%-44s", what);
-        for (const EngineFigures& figures : engines) {
+        for (const BrowserFigures& figures : measured) {
             std::printf(format, of(figures));
         }
         std::printf("\n");
     };
     std::printf("\nmedians of %d rounds (%d launches)              ", Rounds, Launches);
-    for (const Engine engine : Engines) {
-        std::printf("%10s", std::string(NameOf(engine)).c_str());
+    for (const Browser& browser : browsers) {
+        std::printf("%12s", browser.Name);
     }
     std::printf("\n");
-    row("rally frames per second", "%10.2f", [](const EngineFigures& f) { return f.FramesPerSecond; });
-    row("frame period p50, ms", "%10.2f", [](const EngineFigures& f) { return f.PeriodP50; });
-    row("frame period p99, ms", "%10.2f", [](const EngineFigures& f) { return f.PeriodP99; });
-    row("processor in a rally, page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Page.Share; });
-    row("processor, floor page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Floor.Share; });
-    row("page / floor", "%10.2f", [](const EngineFigures& f) { return f.Page.Share / f.Floor.Share; });
-    row("X server in a rally, page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Page.ServerShare; });
-    row("X server, floor page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Floor.ServerShare; });
-    row("first picture after opening the page, ms", "%10.0f", [](const EngineFigures& f) { return f.FirstPicture; });
-    row("idle title page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.IdleShare; });
+    row("rally frames per second", "%12.2f", [](const BrowserFigures& f) { return f.FramesPerSecond; });
+    row("frame period p50, ms", "%12.2f", [](const BrowserFigures& f) { return f.PeriodP50; });
+    row("frame period p99, ms", "%12.2f", [](const BrowserFigures& f) { return f.PeriodP99; });
+    row("processor in a rally, page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Page.Share; });
+    row("processor, floor page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Floor.Share; });
+    row("page / floor", "%12.2f", [](const BrowserFigures& f) { return f.Page.Share / f.Floor.Share; });
+    row("X server in a rally, page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Page.ServerShare; });
+    row("X server, floor page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Floor.ServerShare; });
+    row("first picture after opening the page, ms", "%12.0f", [](const BrowserFigures& f) { return f.FirstPicture; });
+    row("idle title page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.IdleShare; });
     std::printf("(each browser: all its processes; the desktop game beside them, its own: %.2f %% of a core)\n",
                 MediansOf(desktops).Share);
     return 0;
@@ -322,4 +361,7 @@ int Run() {
 }  // namespace
 }  // namespace vork::bench
 
-int main() { return vork::bench::RunReportingErrors("vork_bench_web", vork::bench::Run); }
+int main(int count, char** names) {
+    return vork::bench::RunReportingErrors("vork_bench_web",
+                                           [&] { return vork::bench::Run(vork::bench::BrowsersNamed(count, names)); });
+}

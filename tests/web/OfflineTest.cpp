@@ -53,11 +53,13 @@ struct SiteCopy {
 };
 
 // Installable, in the colours of the felt the table is drawn on; after one
-// visit, the page plays with the server stopped.
+// visit, the page plays with the server stopped, and cross-origin isolated
+// though the host does not send the headers for it.
 TEST(Offline, InstallsAndPlaysWithoutTheNetworkAfterOneVisit) {
     XDesktop desktop;
-    BrowserSession page(desktop);
+    BrowserSession page(desktop, {.Host = "plain"});
     page.WaitForTable();
+    EXPECT_EQ(page.Ask("isolated"), "false");
     const platform::Rgb felt = TitlePicture().At(0, 0);
     char colour[8];
     std::snprintf(colour, sizeof colour, "#%02x%02x%02x", felt.R, felt.G, felt.B);
@@ -66,6 +68,7 @@ TEST(Offline, InstallsAndPlaysWithoutTheNetworkAfterOneVisit) {
     page.Ask("offline");
     page.Ask("reload");
     ExpectPlays(page);
+    EXPECT_EQ(page.Ask("isolated"), "true");
 }
 
 // A new build, one script changed, is fetched while the old one plays; the

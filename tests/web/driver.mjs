@@ -5,12 +5,13 @@
 // the table's pixels.
 //
 //   node driver.mjs <site folder> [--engine chromium|firefox|webkit] [--scale N] [--size WxH] [--page name.html]
-//                   [--screen WxH@R] [--workers allowed|refused|insecure]
+//                   [--screen WxH@R] [--workers allowed|refused|insecure] [--host isolating|plain]
+//                   [--compositing on|off]
 //
 // Each engine is a module in engines/ with the same few calls: launch,
-// goto, evaluate(fn, arg) and close, and addInitScript where the engine can
+// goto, evaluate(fn, arg) and close, addInitScript where the engine can
 // run a script before the page's own (elsewhere this server puts it into
-// the pages it serves). The browser's window fills the screen from its
+// the pages it serves), and fingers where it has touch input. The browser's window fills the screen from its
 // top-left corner, and the page is shown as a desktop shows it, at N screen
 // pixels per page pixel: the tests move the mouse, type and take
 // screenshots through the X server itself, as a player's desktop would.
@@ -19,7 +20,10 @@
 // Chromium: fingers and screenshots then go through the browser too. Service
 // workers are as the browser has them, or refused as a private window
 // refuses them, or missing altogether, as on a host that is not a secure
-// context (a name other than localhost over plain http).
+// context (a name other than localhost over plain http). The server sends
+// the two headers that make the page cross-origin isolated, as the README
+// asks of hosts, or, as a plain host, the files' types alone. WebKit may be
+// kept from compositing with OpenGL, which here is Mesa's software one.
 
 import http from 'node:http';
 import fs from 'node:fs';
@@ -44,6 +48,8 @@ const pageName = option('page', 'index.html');
 const screen = option('screen', '');
 const workers = option('workers', 'allowed');
 const host = workers === 'insecure' ? 'vork.test' : '127.0.0.1';
+const isolating = option('host', 'isolating') === 'isolating';
+const compositing = option('compositing', 'on') === 'on';
 
 // Every present and its time, for the benchmarks: the game's own import,
 // wrapped before the page instantiates the module. The same for the first
@@ -111,7 +117,10 @@ const server = http.createServer((request, response) => {
     return;
   }
   const type = types[path.extname(file)] ?? 'application/octet-stream';
-  response.writeHead(200, { 'Content-Type': type });
+  const isolation = isolating
+    ? { 'Cross-Origin-Opener-Policy': 'same-origin', 'Cross-Origin-Embedder-Policy': 'require-corp' }
+    : {};
+  response.writeHead(200, { 'Content-Type': type, ...isolation });
   if (type === 'text/html' && injected.length > 0) {
     const scripts = injected.map((source) => `<script>${source}</script>`).join('');
     response.end(fs.readFileSync(file, 'utf8').replace(/<head>/i, `<head>${scripts}`));
@@ -121,7 +130,7 @@ const server = http.createServer((request, response) => {
 });
 await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
 
-const browser = await engine.launch({ require, width, height, scale, screen, host });
+const browser = await engine.launch({ require, width, height, scale, screen, host, compositing });
 if (browser.addInitScript) await browser.addInitScript(probeScript);
 else injected.push(probeScript);
 await browser.goto(`http://${host}:${server.address().port}/${pageName}`);
@@ -141,15 +150,10 @@ function writeRgb(file, [width, height, rgb]) {
   return `${width} ${height}`;
 }
 
-// The fingers down, by number, where they are in page pixels.
-const fingers = new Map();
-let touchInput = null;
-async function touch(type) {
-  touchInput ??= await enginePage().context().newCDPSession(enginePage());
-  await touchInput.send('Input.dispatchTouchEvent', {
-    type,
-    touchPoints: [...fingers].map(([id, at]) => ({ id: Number(id), ...at })),
-  });
+// The browser's touch input, where its engine module has one.
+function fingers() {
+  if (!browser.fingers) throw new Error(`no touch input in ${option('engine', 'chromium')}`);
+  return browser.fingers;
 }
 
 // Asks the page until `fn` answers something other than undefined.
@@ -204,14 +208,9 @@ const commands = {
       },
       [Number(x), Number(y)],
     );
-    const type = fingers.has(finger) ? 'touchMove' : 'touchStart';
-    fingers.set(finger, at);
-    await touch(type);
+    await fingers().put(finger, at);
   },
-  async lift(finger) {
-    fingers.delete(finger);
-    await touch(fingers.size > 0 ? 'touchMove' : 'touchEnd');
-  },
+  lift: (finger) => fingers().lift(finger),
   // The emulated screen, turned a quarter.
   turn: () => {
     const { width, height } = enginePage().viewportSize();
@@ -249,6 +248,8 @@ const commands = {
   status: () => evaluate(() => document.getElementById('status').textContent),
   locked: () => evaluate(() => String(document.pointerLockElement?.id === 'picture')),
   exit: () => evaluate(() => document.body.dataset.exitStatus ?? ''),
+  // Whether the page is cross-origin isolated, with the finer clock that brings.
+  isolated: () => evaluate(() => String(self.crossOriginIsolated)),
   // Times of the presents since the last asking, milliseconds apart from the first.
   presents: () => evaluate(() => window.vorkPresents.splice(0).map((t) => t.toFixed(3)).join(' ')),
   // Timers set and presents made since the last asking.

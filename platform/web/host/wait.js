@@ -6,7 +6,8 @@
 // within the deadline's millisecond, were it as late as nineteen in twenty
 // of the recent ones; the few that come early are finished with messages to itself,
 // which the page handles within tens of microseconds.
-// A clock coarsened to whole milliseconds (Firefox's, WebKit's) tells a
+// A clock coarsened to whole milliseconds (Firefox's and WebKit's, unless the
+// page is cross-origin isolated, as the site's worker makes it) tells a
 // timer that came a little late from one on time only by the millisecond it
 // crossed, so the least lateness allowed for is one step of the clock: such
 // a sleep ends in the millisecond before the deadline, and messages finish it.

@@ -24,9 +24,35 @@ export async function launch({ require, width, height, scale, screen, host }) {
   const page = await context.newPage();
   return {
     page,
+    fingers: fingersOf(page),
     addInitScript: (source) => context.addInitScript({ content: source }),
     goto: (url) => page.goto(url),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     close: () => browser.close(),
+  };
+}
+
+// Fingers through the DevTools protocol, whose every touch event lists all
+// the fingers down.
+function fingersOf(page) {
+  const down = new Map();
+  let session = null;
+  const send = async (type) => {
+    session ??= await page.context().newCDPSession(page);
+    await session.send('Input.dispatchTouchEvent', {
+      type,
+      touchPoints: [...down].map(([id, at]) => ({ id: Number(id), ...at })),
+    });
+  };
+  return {
+    put(finger, at) {
+      const type = down.has(finger) ? 'touchMove' : 'touchStart';
+      down.set(finger, at);
+      return send(type);
+    },
+    lift(finger) {
+      down.delete(finger);
+      return send(down.size > 0 ? 'touchMove' : 'touchEnd');
+    },
   };
 }

@@ -69,7 +69,8 @@ BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
       driver_(SpawnPipedChild({"node", VORK_WEB_DRIVER, options.Site, "--engine", std::string(NameOf(options.Browser)),
                                "--scale", std::to_string(options.DeviceScale), "--size",
                                std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
-                               "--page", options.Page, "--screen", options.Screen, "--workers", options.Workers},
+                               "--page", options.Page, "--screen", options.Screen, "--workers", options.Workers,
+                               "--host", options.Host, "--compositing", options.Compositing},
                               DriverEnvironment(desktop), errorPath_)),
       windowClass_(Ask("window", 60s)) {
     if (emulated_) {

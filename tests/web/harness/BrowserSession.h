@@ -37,6 +37,11 @@ public:
         // them) or "insecure" (the page from a host that is not a secure
         // context, where they do not exist).
         std::string Workers = "allowed";
+        // The host: "isolating" sends the headers that make the page
+        // cross-origin isolated, as the README asks; "plain" sends none.
+        std::string Host = "isolating";
+        // WebKit's compositing through OpenGL: "on" as installed, or "off".
+        std::string Compositing = "on";
     };
     explicit BrowserSession(XDesktop& desktop) : BrowserSession(desktop, Options{}) {}
     BrowserSession(XDesktop& desktop, const Options& options);
