@@ -15,12 +15,15 @@ namespace {
 
 struct TouchScreen {
     const char* Name;
-    const char* Size;  // held upright
+    const char* Size;  // held upright; empty: the desktop's own screen
+    Engine Browser = Engine::Chromium;
 
     friend void PrintTo(const TouchScreen& screen, std::ostream* out) { *out << screen.Name; }
 };
 
-// The page on a phone's or a tablet's screen, emulated by the browser: touch only.
+// The page on a phone's or a tablet's screen, emulated by the browser: touch
+// only; or on the desktop's screen in Firefox, touched through its WebDriver
+// BiDi, which cannot make the page a phone's.
 class Touch : public ::testing::TestWithParam<TouchScreen> {
 protected:
     void SetUp() override { page.WaitForTable(); }
@@ -49,8 +52,9 @@ protected:
     }
 
     XDesktop desktop;
-    BrowserSession page{desktop, {.Screen = GetParam().Size}};
+    BrowserSession page{desktop, {.Browser = GetParam().Browser, .Screen = GetParam().Size}};
 };
+class EmulatedTouch : public Touch {};
 
 // The finger holds the mallet's middle.
 Point UnderFinger(Point finger) { return {finger.X - GameFacts::SpriteSize / 2, finger.Y - GameFacts::SpriteSize / 2}; }
@@ -102,11 +106,26 @@ int Apart(const Box& a, const Box& b) {
     return std::max({a.Left - b.Right, b.Left - a.Right, a.Top - b.Bottom, b.Top - a.Bottom});
 }
 
+// A pinch neither zooms nor scrolls the page; two fingers tapped together
+// play two pucks.
+TEST_P(Touch, APinchNeitherZoomsNorScrollsAndTwoFingersPlayTwoPucks) {
+    for (int step = 0; step <= 10; ++step) {
+        page.Touch(0, {100 - 8 * step, 150 - 8 * step});
+        page.Touch(1, {140 + 8 * step, 200 + 8 * step});
+    }
+    page.Lift(0);
+    page.Lift(1);
+    EXPECT_EQ(page.Ask("view"), "1 0 0") << "zoom, left, top";
+
+    Tap(2);
+    ASSERT_TRUE(WaitForPuck([this] { return page.Grab(); }, 2s)) << "a tap started no match";
+    EXPECT_TRUE(ShowsDrawnTable([this] { return page.Grab(); }, [this] { return page.Caption(); }, 2));
+}
+
 // Upright and turned: the table at the largest whole scale that fits, each
 // pixel a sharp block of whole screen pixels, the caption and the status
-// line on the screen just by it, beside it when turned. A pinch neither
-// zooms nor scrolls the page; two fingers tapped together play two pucks.
-TEST_P(Touch, FitsTheTableEitherWayUpAndTwoFingersPlayTwoPucks) {
+// line on the screen just by it, beside it when turned.
+TEST_P(EmulatedTouch, FitsTheTableEitherWayUp) {
     for (const bool turned : {false, true}) {
         if (turned) page.Ask("turn");
         int width = 0, height = 0;
@@ -131,22 +150,14 @@ TEST_P(Touch, FitsTheTableEitherWayUpAndTwoFingersPlayTwoPucks) {
                 << "turned " << turned << ": line " << line << ", table " << table;
         }
     }
-    for (int step = 0; step <= 10; ++step) {  // a pinch
-        page.Touch(0, {100 - 8 * step, 150 - 8 * step});
-        page.Touch(1, {140 + 8 * step, 200 + 8 * step});
-    }
-    page.Lift(0);
-    page.Lift(1);
-    EXPECT_EQ(page.Ask("view"), "1 0 0") << "zoom, left, top";
-
-    Tap(2);
-    ASSERT_TRUE(WaitForPuck([this] { return page.Grab(); }, 2s)) << "a tap started no match";
-    EXPECT_TRUE(ShowsDrawnTable([this] { return page.Grab(); }, [this] { return page.Caption(); }, 2));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, Touch,
-                         ::testing::Values(TouchScreen{"Phone", "390x844@3"}, TouchScreen{"Tablet", "820x1180@2"}),
-                         [](const auto& screen) { return std::string(screen.param.Name); });
+constexpr TouchScreen Phone{"Phone", "390x844@3"};
+constexpr TouchScreen Tablet{"Tablet", "820x1180@2"};
+const auto ScreenName = [](const auto& screen) { return std::string(screen.param.Name); };
+INSTANTIATE_TEST_SUITE_P(Screens, Touch, ::testing::Values(Phone, Tablet, TouchScreen{"Firefox", "", Engine::Firefox}),
+                         ScreenName);
+INSTANTIATE_TEST_SUITE_P(Screens, EmulatedTouch, ::testing::Values(Phone, Tablet), ScreenName);
 
 }  // namespace
 }  // namespace vork::testing

@@ -18,9 +18,26 @@ export async function launch({ require, width, height, scale }) {
   const page = (await browser.pages())[0] ?? (await browser.newPage());
   return {
     page,
+    fingers: fingersOf(page),
     addInitScript: (source) => page.evaluateOnNewDocument(source),
     goto: (url) => page.goto(url),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     close: () => browser.close(),
+  };
+}
+
+// Fingers through WebDriver BiDi's touch pointers, one input source each, in
+// whole page pixels.
+function fingersOf(page) {
+  const down = new Map();
+  return {
+    async put(finger, { x, y }) {
+      if (down.has(finger)) return down.get(finger).move(x, y);
+      down.set(finger, await page.touchscreen.touchStart(x, y));
+    },
+    async lift(finger) {
+      await down.get(finger)?.end();
+      down.delete(finger);
+    },
   };
 }
