@@ -6,7 +6,6 @@
 //
 //   node driver.mjs <site folder> [--engine chromium|firefox|webkit] [--scale N] [--size WxH] [--page name.html]
 //                   [--screen WxH@R] [--workers allowed|refused|insecure] [--host isolating|plain]
-//                   [--compositing on|off]
 //
 // Each engine is a module in engines/ with the same few calls: launch,
 // goto, evaluate(fn, arg) and close, addInitScript where the engine can
@@ -22,8 +21,7 @@
 // refuses them, or missing altogether, as on a host that is not a secure
 // context (a name other than localhost over plain http). The server sends
 // the two headers that make the page cross-origin isolated, as the README
-// asks of hosts, or, as a plain host, the files' types alone. WebKit may be
-// kept from compositing with OpenGL, which here is Mesa's software one.
+// asks of hosts, or, as a plain host, the files' types alone.
 
 import http from 'node:http';
 import fs from 'node:fs';
@@ -49,7 +47,6 @@ const screen = option('screen', '');
 const workers = option('workers', 'allowed');
 const host = workers === 'insecure' ? 'vork.test' : '127.0.0.1';
 const isolating = option('host', 'isolating') === 'isolating';
-const compositing = option('compositing', 'on') === 'on';
 
 // Every present and its time, for the benchmarks: the game's own import,
 // wrapped before the page instantiates the module. The same for the first
@@ -130,7 +127,7 @@ const server = http.createServer((request, response) => {
 });
 await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
 
-const browser = await engine.launch({ require, width, height, scale, screen, host, compositing });
+const browser = await engine.launch({ require, width, height, scale, screen, host });
 if (browser.addInitScript) await browser.addInitScript(probeScript);
 else injected.push(probeScript);
 await browser.goto(`http://${host}:${server.address().port}/${pageName}`);

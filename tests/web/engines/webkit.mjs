@@ -21,20 +21,12 @@ async function freePort() {
   return port;
 }
 
-export async function launch({ width, height, scale, compositing }) {
+export async function launch({ width, height, scale }) {
   const port = await freePort();
   // GTK's own scale is the page's device pixel ratio; no accessibility bus.
-  // Without compositing WebKit paints the page itself rather than through
-  // OpenGL, which on a machine without a GPU is Mesa's llvmpipe.
   const driver = spawn(process.env.VORK_WEBKIT_DRIVER ?? '/usr/bin/WebKitWebDriver', [`--port=${port}`], {
     stdio: ['ignore', 'ignore', 'inherit'],
-    env: {
-      ...process.env,
-      GDK_BACKEND: 'x11',
-      GDK_SCALE: String(scale),
-      NO_AT_BRIDGE: '1',
-      ...(compositing ? {} : { WEBKIT_DISABLE_COMPOSITING_MODE: '1' }),
-    },
+    env: { ...process.env, GDK_BACKEND: 'x11', GDK_SCALE: String(scale), NO_AT_BRIDGE: '1' },
   });
   const gone = new Promise((resolve) => driver.on('exit', resolve));
   const call = async (method, route, body) => {
