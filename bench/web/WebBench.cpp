@@ -299,13 +299,11 @@ std::optional<BrowserFigures> MeasureBrowser(const Browser& browser) {
         floors.push_back(*floor);
     }
     std::vector<double> periods;
-    double seconds = 0;
     for (const Figures& figures : pages) {
         periods.insert(periods.end(), figures.PeriodsMs.begin(), figures.PeriodsMs.end());
-        seconds += figures.Seconds;
     }
     return BrowserFigures{MediansOf(pages),      MediansOf(floors),
-                         static_cast<double>(periods.size()) / seconds,
+                         FramesPerSecondOf(periods),
                          Median(periods),       Quantile(periods, 0.99),
                          Median(firstPictures), Median(idleShares)};
 }

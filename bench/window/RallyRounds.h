@@ -54,6 +54,14 @@ private:
     int goals_ = 0;
 };
 
+inline double FramesPerSecondOf(const std::vector<double>& periodsMs) {
+    double spanMs = 0;
+    for (const double period : periodsMs) {
+        spanMs += period;
+    }
+    return spanMs > 0 ? 1000 * static_cast<double>(periodsMs.size()) / spanMs : 0;
+}
+
 struct Figures {
     std::vector<double> PeriodsMs;
     double Seconds = 0;
@@ -64,7 +72,9 @@ struct Figures {
     double Share() const { return 100 * ProcessorSeconds / Seconds; }
     double ServerShare() const { return 100 * ServerSeconds / Seconds; }
     double WakeUpsPerSecond() const { return static_cast<double>(WakeUps) / Seconds; }
-    double FramesPerSecond() const { return static_cast<double>(PeriodsMs.size()) / Seconds; }
+    // Over the frames' own span: a browser's frames are asked for after the
+    // interval, and an interval's count of periods has one fewer than its frames.
+    double FramesPerSecond() const { return FramesPerSecondOf(PeriodsMs); }
 };
 
 // The processes a figure is taken of: the program that shows the frames
