@@ -180,46 +180,33 @@ std::optional<Figures> Measure(const Measured& subject) {
     return MeasureRoundWith([&](Figures& f) { return MeasureInterval(subject, f); }, 1s);
 }
 
-// A browser measured: an engine, and the threads its OpenGL may take.
-// WebKitGTK composites through OpenGL, which on a machine without a GPU (this
-// one) is Mesa's llvmpipe: as installed, its threads take both of this
-// machine's cores at every display frame, and the page's timers wait for one.
-// With llvmpipe kept to one thread, a core is left to the page, nearer to a
-// machine whose GPU does that work.
-struct Browser {
-    const char* Name;
-    Engine Kind;
-    int GlThreads = 0;
-};
-const Browser AllBrowsers[] = {
-    {"Chromium", Engine::Chromium}, {"Firefox", Engine::Firefox}, {"WebKit", Engine::WebKit},
-    {"WebKit-lp1", Engine::WebKit, 1}};
+constexpr Engine AllEngines[] = {Engine::Chromium, Engine::Firefox, Engine::WebKit};
 
 bool SameName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
-// The browsers of the engines named on the command line, or all of them: one
-// engine alone is quicker to measure again while its pacing is worked on.
-std::vector<Browser> BrowsersNamed(int count, char** names) {
-    std::vector<Browser> browsers;
-    for (const Browser& browser : AllBrowsers) {
-        const auto named = [&](const char* name) { return SameName(name, NameOf(browser.Kind)); };
+// The engines named on the command line, or all of them: one engine alone is
+// quicker to measure again while its pacing is worked on.
+std::vector<Engine> EnginesNamed(int count, char** names) {
+    std::vector<Engine> engines;
+    for (const Engine engine : AllEngines) {
+        const auto named = [&](const char* name) { return SameName(name, NameOf(engine)); };
         if (count <= 1 || std::any_of(names + 1, names + count, named)) {
-            browsers.push_back(browser);
+            engines.push_back(engine);
         }
     }
-    if (browsers.empty()) {
+    if (engines.empty()) {
         throw std::runtime_error("no such engine; the engines are chromium, firefox and webkit");
     }
-    return browsers;
+    return engines;
 }
 
 // The game's page, from a fresh start: a rally, then the title's idle cost.
-std::optional<Figures> PageRound(const Browser& browser, std::vector<double>& idleShares) {
+std::optional<Figures> PageRound(Engine engine, std::vector<double>& idleShares) {
     XDesktop desktop;
-    BrowserSession page(desktop, {.Browser = browser.Kind, .GlThreads = browser.GlThreads});
+    BrowserSession page(desktop, {.Browser = engine});
     page.WaitForTable();
     const auto processes = [&] { return Descendants(page.DriverPid()); };
     idleShares.push_back(IdleShare(Measured{"page", processes, desktop.Server.Pid()}));
@@ -236,12 +223,9 @@ std::optional<Figures> PageRound(const Browser& browser, std::vector<double>& id
 
 // The floor page, from a fresh start, given the time the game's page spends
 // on its idle title first: a browser just started is busy for seconds.
-std::optional<Figures> FloorRound(const Browser& browser) {
+std::optional<Figures> FloorRound(Engine engine) {
     XDesktop desktop;
-    BrowserSession floor(desktop, {.Browser = browser.Kind,
-                                   .Page = "floor.html",
-                                   .Site = VORK_BENCH_WEB_DIR,
-                                   .GlThreads = browser.GlThreads});
+    BrowserSession floor(desktop, {.Browser = engine, .Page = "floor.html", .Site = VORK_BENCH_WEB_DIR});
     std::this_thread::sleep_for(IdleMeasuredIn);
     return Measure({"floor", [&] { return Descendants(floor.DriverPid()); }, desktop.Server.Pid(),
                     [&] { return Numbers(floor.Ask("presents")); }});
@@ -263,8 +247,8 @@ std::optional<Figures> DesktopRound() {
                     [] { return std::vector<double>{}; }, [&] { return rally.EndedByGoal(); }});
 }
 
-// One browser's figures: the medians of its rounds and its launches.
-struct BrowserFigures {
+// One engine's figures: the medians of its rounds and its launches.
+struct EngineFigures {
     Medians Page;
     Medians Floor;
     double FramesPerSecond = 0;
@@ -274,20 +258,20 @@ struct BrowserFigures {
     double IdleShare = 0;
 };
 
-std::optional<BrowserFigures> MeasureBrowser(const Browser& browser) {
-    const std::string name = browser.Name;
+std::optional<EngineFigures> MeasureEngine(Engine engine) {
+    const std::string name(NameOf(engine));
     std::vector<double> firstPictures;
     for (int launch = 0; launch < Launches; ++launch) {
         XDesktop desktop;
-        BrowserSession page(desktop, {.Browser = browser.Kind, .GlThreads = browser.GlThreads});
+        BrowserSession page(desktop, {.Browser = engine});
         firstPictures.push_back(page.WaitForTable());
     }
     std::vector<double> idleShares;
     std::vector<Figures> pages;
     std::vector<Figures> floors;
     for (int round = 1; round <= Rounds; ++round) {
-        const auto page = PageRound(browser, idleShares);
-        const auto floor = FloorRound(browser);
+        const auto page = PageRound(engine, idleShares);
+        const auto floor = FloorRound(engine);
         if (!page || !floor) {
             std::fprintf(stderr, "%s round %d: the %s did not play or kept being interrupted\n", name.c_str(), round,
                          page ? "floor" : "page");
@@ -302,18 +286,18 @@ std::optional<BrowserFigures> MeasureBrowser(const Browser& browser) {
     for (const Figures& figures : pages) {
         periods.insert(periods.end(), figures.PeriodsMs.begin(), figures.PeriodsMs.end());
     }
-    return BrowserFigures{MediansOf(pages),      MediansOf(floors),
+    return EngineFigures{MediansOf(pages),      MediansOf(floors),
                          FramesPerSecondOf(periods),
                          Median(periods),       Quantile(periods, 0.99),
                          Median(firstPictures), Median(idleShares)};
 }
 
-int Run(const std::vector<Browser>& browsers) {
+int Run(const std::vector<Engine>& engines) {
     std::printf("rounds of %d x %.0f s each, each subject alone and from a fresh start:\n", IntervalsPerRound,
                 Seconds(Interval));
-    std::vector<BrowserFigures> measured;
-    for (const Browser& browser : browsers) {
-        const auto figures = MeasureBrowser(browser);
+    std::vector<EngineFigures> measured;
+    for (const Engine engine : engines) {
+        const auto figures = MeasureEngine(engine);
         if (!figures) {
             return 1;
         }
@@ -330,31 +314,30 @@ int Run(const std::vector<Browser>& browsers) {
         desktops.push_back(*figures);
     }
 
-    const auto row = [&](const char* what, const char* format, const std::function<double(const BrowserFigures&)>& of) {
+    const auto row = [&](const char* what, const char* format, const std::function<double(const EngineFigures&)>& of) {
         std::printf("%-44s", what);
-        for (const BrowserFigures& figures : measured) {
+        for (const EngineFigures& figures : measured) {
             std::printf(format, of(figures));
         }
         std::printf("\n");
     };
     std::printf("\nmedians of %d rounds (%d launches)              ", Rounds, Launches);
-    for (const Browser& browser : browsers) {
-        std::printf("%12s", browser.Name);
+    for (const Engine engine : engines) {
+        std::printf("%10s", std::string(NameOf(engine)).c_str());
     }
     std::printf("\n");
-    row("rally frames per second", "%12.2f", [](const BrowserFigures& f) { return f.FramesPerSecond; });
-    row("frame period p50, ms", "%12.2f", [](const BrowserFigures& f) { return f.PeriodP50; });
-    row("frame period p99, ms", "%12.2f", [](const BrowserFigures& f) { return f.PeriodP99; });
-    row("processor in a rally, page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Page.Share; });
-    row("processor, floor page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Floor.Share; });
-    row("page / floor", "%12.2f", [](const BrowserFigures& f) { return f.Page.Share / f.Floor.Share; });
-    row("X server in a rally, page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Page.ServerShare; });
-    row("X server, floor page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.Floor.ServerShare; });
-    row("first picture after opening the page, ms", "%12.0f", [](const BrowserFigures& f) { return f.FirstPicture; });
-    row("idle title page, % of a core", "%12.2f", [](const BrowserFigures& f) { return f.IdleShare; });
+    row("rally frames per second", "%10.2f", [](const EngineFigures& f) { return f.FramesPerSecond; });
+    row("frame period p50, ms", "%10.2f", [](const EngineFigures& f) { return f.PeriodP50; });
+    row("frame period p99, ms", "%10.2f", [](const EngineFigures& f) { return f.PeriodP99; });
+    row("processor in a rally, page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Page.Share; });
+    row("processor, floor page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Floor.Share; });
+    row("page / floor", "%10.2f", [](const EngineFigures& f) { return f.Page.Share / f.Floor.Share; });
+    row("X server in a rally, page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Page.ServerShare; });
+    row("X server, floor page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.Floor.ServerShare; });
+    row("first picture after opening the page, ms", "%10.0f", [](const EngineFigures& f) { return f.FirstPicture; });
+    row("idle title page, % of a core", "%10.2f", [](const EngineFigures& f) { return f.IdleShare; });
     std::printf("(each browser: all its processes; the desktop game beside them, its own: %.2f %% of a core)\n",
                 MediansOf(desktops).Share);
-    std::printf("(WebKit-lp1: WebKitGTK with Mesa's llvmpipe kept to one thread, LP_NUM_THREADS=1)\n");
     return 0;
 }
 
@@ -363,5 +346,5 @@ int Run(const std::vector<Browser>& browsers) {
 
 int main(int count, char** names) {
     return vork::bench::RunReportingErrors("vork_bench_web",
-                                           [&] { return vork::bench::Run(vork::bench::BrowsersNamed(count, names)); });
+                                           [&] { return vork::bench::Run(vork::bench::EnginesNamed(count, names)); });
 }

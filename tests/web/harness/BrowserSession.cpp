@@ -27,16 +27,13 @@ std::optional<::Window> BrowserWindow(XConnection& x, const std::string& windowC
     });
 }
 
-std::vector<std::string> DriverEnvironment(XDesktop& desktop, const BrowserSession::Options& options) {
+std::vector<std::string> DriverEnvironment(XDesktop& desktop) {
     std::vector<std::string> environment = X11Environment(desktop.Server.DisplayName());
     environment.push_back("VORK_NODE_MODULES=" VORK_NODE_MODULES);
     // No session bus: without one GTK's accessibility starts one, with its
     // accessibility bus, and Firefox's outlived every run.
     environment.push_back("NO_AT_BRIDGE=1");
     environment.push_back("DBUS_SESSION_BUS_ADDRESS=disabled:");
-    if (options.GlThreads > 0) {
-        environment.push_back("LP_NUM_THREADS=" + std::to_string(options.GlThreads));
-    }
     return environment;
 }
 
@@ -74,7 +71,7 @@ BrowserSession::BrowserSession(XDesktop& desktop, const Options& options)
                                std::to_string(desktop.Server.Size().X) + "x" + std::to_string(desktop.Server.Size().Y),
                                "--page", options.Page, "--screen", options.Screen, "--workers", options.Workers,
                                "--host", options.Host},
-                              DriverEnvironment(desktop, options), errorPath_)),
+                              DriverEnvironment(desktop), errorPath_)),
       windowClass_(Ask("window", 60s)) {
     if (emulated_) {
         return;

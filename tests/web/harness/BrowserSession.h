@@ -40,9 +40,6 @@ public:
         // The host: "isolating" sends the headers that make the page
         // cross-origin isolated, as the README asks; "plain" sends none.
         std::string Host = "isolating";
-        // Threads for Mesa's llvmpipe, the OpenGL of a machine without a
-        // GPU, through which WebKitGTK composites; 0: as many as it likes.
-        int GlThreads = 0;
     };
     explicit BrowserSession(XDesktop& desktop) : BrowserSession(desktop, Options{}) {}
     BrowserSession(XDesktop& desktop, const Options& options);
