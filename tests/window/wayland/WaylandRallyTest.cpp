@@ -3,7 +3,6 @@
 #include <cmath>
 #include <sstream>
 
-#include "tests/window/PictureAssertions.h"
 #include "tests/window/harness/PictureProbe.h"
 #include "tests/window/wayland/WaylandTest.h"
 
@@ -69,21 +68,6 @@ INSTANTIATE_TEST_SUITE_P(FromAClick, WaylandRally,
                                                                                               : "AboveTheHalf");
                              return name.str();
                          });
-
-using WaylandRallyPictures = WaylandTest;
-
-// What reaches the screen is only what changed from frame to frame: any
-// pixel left behind shows here. On KWin, whose pictures can leave out the
-// pointer: weston's show it, held over the table through the rally.
-TEST_P(WaylandRallyPictures, ShowEveryFrameAsTheGameDrawsIt) {
-    StartRally();
-    for (int shot = 0; shot < 20; ++shot) {
-        ASSERT_TRUE(ShowsDrawnTable([this] { return game.Grab(); }, [this] { return game.Log()->Title(); }))
-            << "shot " << shot;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(On, WaylandRallyPictures, ::testing::Values(Compositor::KWin), CompositorName);
 
 }  // namespace
 }  // namespace vork::testing
