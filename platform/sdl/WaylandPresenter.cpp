@@ -113,7 +113,7 @@ void WaylandPresenter::Present(const Image& picture, bool everything) {
             buffer->Stale.Add(picture.Changes());
         }
     }
-    WaylandBuffer* buffer = FreeBuffer();
+    WaylandBuffer* buffer = FreeBuffer(width, height);
     if (buffer == nullptr) {
         return;  // kept for the next present
     }
@@ -142,15 +142,12 @@ void WaylandPresenter::Fit(const Image& picture, int width, int height) {
     unsentAll_ = true;
 }
 
-WaylandBuffer* WaylandPresenter::FreeBuffer() {
+WaylandBuffer* WaylandPresenter::FreeBuffer(int width, int height) {
     const auto free = [this]() -> WaylandBuffer* {
         const auto found = std::find_if(buffers_.begin(), buffers_.end(), [](const auto& b) { return !b->Held(); });
         return found == buffers_.end() ? nullptr : found->get();
     };
-    const auto made = [this]() -> WaylandBuffer* {
-        int width = 0;
-        int height = 0;
-        SDL_GetWindowSizeInPixels(window_, &width, &height);
+    const auto made = [&]() -> WaylandBuffer* {
         auto buffer = WaylandBuffer::Create(shm_, width, height);
         if (!buffer) {
             return nullptr;

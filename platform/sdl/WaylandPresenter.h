@@ -33,9 +33,9 @@ private:
                      wl_shm* shm);
     // Fits the picture into buffers of the window's pixel size, made anew.
     void Fit(const Image& picture, int width, int height);
-    // A buffer the compositor does not hold, made if there are few, else
-    // waited for; nullptr if none can be had.
-    WaylandBuffer* FreeBuffer();
+    // A buffer the compositor does not hold, made (of the window's pixel
+    // size) if there are few, else waited for; nullptr if none can be had.
+    WaylandBuffer* FreeBuffer(int width, int height);
     // Brings `buffer` up to the picture.
     void Write(WaylandBuffer& buffer, const Image& picture) const;
     // Tells the compositor a picture rectangle changed.

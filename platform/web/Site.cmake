@@ -1,8 +1,9 @@
 # The site: index.html, the host's scripts and the game's module, as plain
 # static files, with what makes it an installable app that plays offline
-# (the manifest, the home screen's icons and the service worker). The module the linker writes blocks in its waits; binaryen's
-# asyncify rewrites the functions between main and those waits (and only
-# those) so that a wait can unwind to the page and be resumed later.
+# (the manifest, the home screen's icons and the service worker). The module
+# the linker writes blocks in its waits; binaryen's asyncify rewrites the
+# functions between main and those waits (and only those) so that a wait can
+# unwind to the page and be resumed later.
 find_program(VORK_WASM_OPT wasm-opt REQUIRED)
 
 set(VORK_SITE_DIR ${PROJECT_BINARY_DIR}/site CACHE PATH "Where the browser build writes the site")
